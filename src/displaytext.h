@@ -1,0 +1,32 @@
+#ifndef DISPLAYTEXT_H
+#define DISPLAYTEXT_H
+
+#include <QString>
+
+// The texts the calculator writes into its displays with setHtml, and the
+// rule by which it reads a number back from a display's plain text.
+namespace DisplayText {
+
+inline const QString decimalImage = QStringLiteral("<img src=\":/images/Decimal.jpg\">");
+inline const QString hexadecimalImage = QStringLiteral("<img src=\":/images/Hexadecimal.jpg\">");
+inline const QString octalImage = QStringLiteral("<img src=\":/images/Octal.jpg\">");
+inline const QString binaryImage = QStringLiteral("<img src=\":/images/Binary.jpg\">");
+inline const QString degreeImage = QStringLiteral("<img src=\":/images/Degree.jpg\">");
+inline const QString radianImage = QStringLiteral("<img src=\":/images/Radian.jpg\">");
+inline const QString shiftImage = QStringLiteral("<img src=\":/images/Shift.jpg\">");
+
+inline const QString divideByZero = QStringLiteral("Cannot divide by zero");
+inline const QString invalidInput = QStringLiteral("Invalid input for function");
+
+// The right-aligned number line: <p align="right"> + content + </p>.
+QString paragraph(const QString &content);
+
+// The number text of a scientific display's plain text. Each indicator image
+// reads back as U+FFFC; through Latin-1 it becomes "?", and every "?" and
+// every space is dropped. Other white space (the line feed after the
+// indicators) stays; the number conversions skip it.
+QString cleanNumberText(const QString &plainText);
+
+} // namespace DisplayText
+
+#endif // DISPLAYTEXT_H

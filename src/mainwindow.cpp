@@ -1,0 +1,138 @@
+// The window itself: building the form and the menu, wiring every key to its
+// slot, and choosing the page that fits the screen's shape.
+
+#include "mainwindow.h"
+#include "screenwatcher.h"
+#include "ui_mainwindow.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+
+#include <utility>
+
+namespace {
+
+enum Page { StandardPage, ScientificPage, PortraitAboutPage, LandscapeAboutPage };
+
+// A square screen counts as landscape.
+bool isPortrait()
+{
+    const QRect screen = ScreenWatcher::primaryGeometry();
+    return screen.width() < screen.height();
+}
+
+} // namespace
+
+MainWindow::MainWindow(QWidget *parent)
+    : QMainWindow(parent)
+    , ui(new Ui::MainWindow)
+{
+    ui->setupUi(this);
+
+    auto *bar = new QMenuBar(this);
+    setMenuBar(bar);
+    auto *about = new QAction(QStringLiteral("About"), this);
+    auto *menu = new QMenu(QStringLiteral("myMenu"), this);
+    menu->addAction(about);
+    bar->addMenu(menu);
+    connect(about, &QAction::triggered, this, &MainWindow::aboutClick);
+
+    // The window opens on the scientific page whatever the screen's shape and
+    // turns only when the screen changes or an about page is closed.
+    setWindowTitle(QStringLiteral("Scientific Calculator"));
+    ui->stackedWidget->setCurrentIndex(ScientificPage);
+
+    connectKeys();
+
+    showStandard(QStringLiteral("0"));
+    showScientific(QStringLiteral("0"));
+}
+
+MainWindow::~MainWindow()
+{
+    delete ui;
+}
+
+void MainWindow::connectKeys()
+{
+    auto *screen = new ScreenWatcher(this);
+    connect(screen, &ScreenWatcher::geometryChanged, this, &MainWindow::checkScreenOrientation);
+    connect(ui->Simple_CloseButton, &QPushButton::clicked, this, &MainWindow::checkScreenOrientation);
+    connect(ui->Scientific_CloseButton, &QPushButton::clicked, this, &MainWindow::checkScreenOrientation);
+
+    using Slot = void (MainWindow::*)();
+    const std::pair<QPushButton *, Slot> keys[] = {
+        {ui->btnCE, &MainWindow::CEclick},
+        {ui->btnDelete, &MainWindow::btnDelete_click},
+        {ui->btnZero, &MainWindow::numclick0},
+        {ui->btnOne, &MainWindow::numclick1},
+        {ui->btnTwo, &MainWindow::numclick2},
+        {ui->btnThree, &MainWindow::numclick3},
+        {ui->btnFour, &MainWindow::numclick4},
+        {ui->btnFive, &MainWindow::numclick5},
+        {ui->btnSix, &MainWindow::numclick6},
+        {ui->btnSeven, &MainWindow::numclick7},
+        {ui->btnEight, &MainWindow::numclick8},
+        {ui->btnNine, &MainWindow::numclick9},
+        {ui->btnDot, &MainWindow::btnDot_Click},
+        {ui->btnSqrt, &MainWindow::btnSqrt_Click},
+        {ui->btnPercent, &MainWindow::btnPercent_Click},
+        {ui->btnPlus, &MainWindow::btnPlus_Click},
+        {ui->btnMinus, &MainWindow::btnMinus_Click},
+        {ui->btnTimes, &MainWindow::btnTimes_Click},
+        {ui->btnDivide, &MainWindow::btnDivide_Click},
+        {ui->btnEqual, &MainWindow::btnEqual_Click},
+
+        {ui->btnCE_sci, &MainWindow::Sci_CEclick},
+        {ui->btnDelete_sci, &MainWindow::Sci_DeleteClick},
+        {ui->btnShift, &MainWindow::Sci_ShiftClick},
+        {ui->btnA_Zero, &MainWindow::Sci_numclick0},
+        {ui->btnB_One, &MainWindow::Sci_numclick1},
+        {ui->btnC_Two, &MainWindow::Sci_numclick2},
+        {ui->btnD_Three, &MainWindow::Sci_numclick3},
+        {ui->btnE_Four, &MainWindow::Sci_numclick4},
+        {ui->btnF_Five, &MainWindow::Sci_numclick5},
+        {ui->btnXinv_Six, &MainWindow::Sci_numclick6},
+        {ui->btnPi_Seven, &MainWindow::Sci_numclick7},
+        {ui->btnNegative_Eight, &MainWindow::Sci_numclick8},
+        {ui->btnXfactorial_Nine, &MainWindow::Sci_numclick9},
+        {ui->btnRad_Deg, &MainWindow::Sci_RadDegClick},
+        {ui->btnXcuberoot_Xcube, &MainWindow::Sci_XcubeClick},
+        {ui->btnSin, &MainWindow::Sci_SineClick},
+        {ui->btnCos, &MainWindow::Sci_CosineClick},
+        {ui->btnTan, &MainWindow::Sci_TangentClick},
+        {ui->btn10x_Log, &MainWindow::Sci_LogClick},
+        {ui->btnex_ln, &MainWindow::Sci_LnClick},
+        {ui->btnXroot_Xy, &MainWindow::Sci_XyClick},
+        {ui->btnSqrt_Square, &MainWindow::Sci_XsquareClick},
+        {ui->btnHex_Dec, &MainWindow::Sci_HexDecClick},
+        {ui->btnOct_Bin, &MainWindow::Sci_OctBinClick},
+        {ui->btnExp_OpenBracket, &MainWindow::Sci_ExpClick},
+        {ui->btnAns_CloseBracket, &MainWindow::Sci_AnsClick},
+        {ui->btnDot_sci, &MainWindow::Sci_DotClick},
+        {ui->btnPlus_sci, &MainWindow::Sci_PlusClick},
+        {ui->btnMinus_sci, &MainWindow::Sci_MinusClick},
+        {ui->btnTimes_sci, &MainWindow::Sci_TimesClick},
+        {ui->btnDivide_sci, &MainWindow::Sci_DivideClick},
+        {ui->btnEqual_sci, &MainWindow::Sci_EqualClick},
+    };
+    for (const auto &[button, slot] : keys)
+        connect(button, &QPushButton::clicked, this, slot);
+}
+
+void MainWindow::aboutClick()
+{
+    ui->stackedWidget->setCurrentIndex(isPortrait() ? PortraitAboutPage : LandscapeAboutPage);
+}
+
+void MainWindow::checkScreenOrientation()
+{
+    if (isPortrait()) {
+        setWindowTitle(QStringLiteral("Simple"));
+        ui->stackedWidget->setCurrentIndex(StandardPage);
+    } else {
+        setWindowTitle(QStringLiteral("Scientific Calculator"));
+        ui->stackedWidget->setCurrentIndex(ScientificPage);
+    }
+}

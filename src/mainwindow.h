@@ -1,0 +1,181 @@
+#ifndef MAINWINDOW_H
+#define MAINWINDOW_H
+
+#include <QMainWindow>
+#include <QString>
+
+#include "displaytext.h"
+
+namespace Ui {
+class MainWindow;
+}
+
+class QPushButton;
+
+// The calculator's one window: a stack of four pages (standard calculator,
+// scientific calculator and an about page for each screen shape). The whole
+// state of both calculators is kept in the plain fields below; every key runs
+// its own slot, which reads its page's display, updates these fields and
+// writes the display anew.
+class MainWindow : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit MainWindow(QWidget *parent = nullptr);
+    ~MainWindow() override;
+
+    // Standard page
+    int num = 0;                    // digit of the key just pressed
+    int Simple_TextLength = 0;      // digits typed since the last arithmetic key
+    double Value1 = 0.0;            // first operand and running result
+    double Value2 = 0.0;            // second operand
+    double Temp = 0.0;              // percent result
+    bool PendingOperator = true;    // display holds a finished value
+    bool CheckingOperator = false;  // a new operand was typed
+    bool EqualOperator = false;     // an operation is pending for equals
+    bool DeleteOperator = false;    // delete may shorten the display
+    bool DotOperator = false;       // the point starts a new "0." entry
+    QString Edit_Text;              // working copy of the display's text
+    QString IconText;
+    QString numText;
+    QString Operator = QStringLiteral("");
+    QString Result_Text = QStringLiteral("");
+
+    // Scientific page
+    int sci_num = 0;
+    int shiftNum = 0;               // shift switchings; odd while shift is on
+    int shiftRemainder = 0;
+    int Sci_IntValue1 = 0;          // integer left operand and result
+    int Sci_IntValue2 = 0;          // integer right operand
+    int Exp_Value = 0;              // length of the mantissa before "E"
+    int Sci_TextLength = 0;
+    double Sci_Value = 0.0;
+    double Sci_Value1 = 0.0;        // left operand and running result
+    double Sci_Value2 = 0.0;
+    double Sci_Temp = 0.0;          // result of a function key
+    double Sci_Ans = 0.0;           // answer memory
+    double Sci_FirstValue = 0.0;    // left operand saved by "("
+    bool ok = false;
+    bool Sci_PendingOperator = true;
+    bool Sci_CheckingOperator = false;
+    bool Sci_EqualOperator = false;
+    bool Sci_DeleteOperator = false;
+    bool Sci_DotOperator = false;
+    bool ShiftOperator = false;
+    bool AngleOperator = false;     // false: degrees, true: radians
+    bool Hex_DecOperator = false;   // shifted 0 to 5 enter the letters A to F
+    bool Oct_BinOperator = false;
+    bool BracketOperator = false;   // a closed bracket waits for its operation
+    QString Sci_EditText;           // working copy of the display's text
+    QString Sci_ValueText;          // the number text read from the display
+    QString NumConversionText = DisplayText::decimalImage;  // base indicator
+    QString AngleText = DisplayText::degreeImage;           // angle indicator
+    QString ShiftText = QStringLiteral("");  // shift indicator, empty while shift is off
+    QString Sci_Operator = QStringLiteral("");
+    QString Sci_BracketOperator;    // operation saved by "("
+    QString Sci_TempText;
+
+    void showNumber();
+    void calculate();
+    void Sci_showNumber();
+    void Sci_calculate();
+    void Sci_numConvCalculate();
+    void Sci_bracketCalculate();
+    void Sci_buttonEnabled();
+    void Sci_buttonDisabled();
+    void Sci_HexButtons();
+    void Sci_OctButtons();
+    void Sci_BinButtons();
+
+private slots:
+    void aboutClick();
+    void checkScreenOrientation();
+    void CEclick();
+    void btnDelete_click();
+    void numclick0();
+    void numclick1();
+    void numclick2();
+    void numclick3();
+    void numclick4();
+    void numclick5();
+    void numclick6();
+    void numclick7();
+    void numclick8();
+    void numclick9();
+    void btnDot_Click();
+    void btnSqrt_Click();
+    void btnPercent_Click();
+    void btnPlus_Click();
+    void btnMinus_Click();
+    void btnTimes_Click();
+    void btnDivide_Click();
+    void btnEqual_Click();
+    void Sci_CEclick();
+    void Sci_DeleteClick();
+    void Sci_ShiftClick();
+    void Sci_numclick0();
+    void Sci_numclick1();
+    void Sci_numclick2();
+    void Sci_numclick3();
+    void Sci_numclick4();
+    void Sci_numclick5();
+    void Sci_numclick6();
+    void Sci_numclick7();
+    void Sci_numclick8();
+    void Sci_numclick9();
+    void Sci_RadDegClick();
+    void Sci_XcubeClick();
+    void Sci_SineClick();
+    void Sci_CosineClick();
+    void Sci_TangentClick();
+    void Sci_LogClick();
+    void Sci_LnClick();
+    void Sci_XsquareClick();
+    void Sci_XyClick();
+    void Sci_HexDecClick();
+    void Sci_OctBinClick();
+    void Sci_ExpClick();
+    void Sci_AnsClick();
+    void Sci_PlusClick();
+    void Sci_MinusClick();
+    void Sci_TimesClick();
+    void Sci_DivideClick();
+    void Sci_DotClick();
+    void Sci_EqualClick();
+
+private:
+    void connectKeys();
+
+    // Standard page helpers
+    void showStandard(const QString &content);
+    QString standardText() const;
+    void standardOperator(const QString &name);
+    void setStandardKeysEnabled(bool enabled);
+
+    // Scientific page helpers
+    void showScientific(const QString &content);
+    void readScientific();
+    bool isDecimalBase() const;
+    int currentRadix() const;
+    void endShift();
+    void showResult(double value);
+    void sciOperator(const QString &name);
+    bool beginFunction();
+    void showFunctionResult();
+    void rejectFunction();
+    void finishFunction(bool shifted);
+    void reciprocal();
+    void showPi();
+    void changeSign();
+    void factorial();
+    void setSciKeysEnabled(const QList<QPushButton *> &keys, bool enabled);
+    QList<QPushButton *> sciKeys() const;
+    QList<QPushButton *> integerUnusedKeys() const;
+    void readBaseValue();
+    void showConvertedValue();
+
+    Ui::MainWindow *ui;
+};
+
+#endif // MAINWINDOW_H

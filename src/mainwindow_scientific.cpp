@@ -1,0 +1,437 @@
+// The scientific calculator shown while the screen is sideways: number entry
+// under the line of mode indicators, the shift and angle modes, the
+// two-operand operators with their evaluation in doubles (decimal base) or
+// 32-bit integers (the other bases), and the key sets that lock or restrict
+// the page.
+
+#include "mainwindow.h"
+#include "numbertext.h"
+#include "ui_mainwindow.h"
+
+#include <cmath>
+
+namespace {
+
+const int maxScientificDigits = 25;
+const int scientificPrecision = 14;
+
+} // namespace
+
+// ---- Display -------------------------------------------------------------
+
+// The indicators come first, so they form their own line above the number.
+void MainWindow::showScientific(const QString &content)
+{
+    ui->Scientific_textEdit->setHtml(NumConversionText + AngleText + ShiftText
+                                     + DisplayText::paragraph(content));
+}
+
+void MainWindow::readScientific()
+{
+    Sci_EditText = ui->Scientific_textEdit->toPlainText();
+    Sci_ValueText = DisplayText::cleanNumberText(Sci_EditText);
+}
+
+void MainWindow::showResult(double value)
+{
+    Result_Text = NumberText::format(value, scientificPrecision);
+    showScientific(Result_Text);
+}
+
+bool MainWindow::isDecimalBase() const
+{
+    return NumConversionText == DisplayText::decimalImage;
+}
+
+int MainWindow::currentRadix() const
+{
+    if (NumConversionText == DisplayText::hexadecimalImage)
+        return 16;
+    if (NumConversionText == DisplayText::octalImage)
+        return 8;
+    if (NumConversionText == DisplayText::binaryImage)
+        return 2;
+    return 10;
+}
+
+// A key that used the shift switches it off; its caller has already emptied
+// ShiftText before writing the display.
+void MainWindow::endShift()
+{
+    ShiftOperator = false;
+    ++shiftNum;
+}
+
+// ---- Entry -----------------------------------------------------------------
+
+void MainWindow::Sci_numclick0() { sci_num = 0; Sci_showNumber(); }
+void MainWindow::Sci_numclick1() { sci_num = 1; Sci_showNumber(); }
+void MainWindow::Sci_numclick2() { sci_num = 2; Sci_showNumber(); }
+void MainWindow::Sci_numclick3() { sci_num = 3; Sci_showNumber(); }
+void MainWindow::Sci_numclick4() { sci_num = 4; Sci_showNumber(); }
+void MainWindow::Sci_numclick5() { sci_num = 5; Sci_showNumber(); }
+void MainWindow::Sci_numclick6() { sci_num = 6; Sci_showNumber(); }
+void MainWindow::Sci_numclick7() { sci_num = 7; Sci_showNumber(); }
+void MainWindow::Sci_numclick8() { sci_num = 8; Sci_showNumber(); }
+void MainWindow::Sci_numclick9() { sci_num = 9; Sci_showNumber(); }
+
+void MainWindow::Sci_showNumber()
+{
+    readScientific();
+    const int digit = sci_num;
+    const bool shifted = ShiftOperator;
+
+    // A digit or letter replaces a finished value and is appended to an entry.
+    auto enter = [this](const QString &character) {
+        if (Sci_PendingOperator) {
+            ui->Scientific_textEdit->clear();
+            showScientific(character);
+            Sci_PendingOperator = false;
+        } else {
+            showScientific(Sci_EditText + character);
+        }
+    };
+
+    if (!shifted) {
+        if (Sci_TextLength < maxScientificDigits) {
+            if (digit == 0) {
+                // Appended only to a number being typed (exponent digits
+                // included); anything else is replaced by a fresh 0.
+                if (!Sci_EditText.isEmpty())
+                    showScientific(Sci_PendingOperator ? QStringLiteral("0") : Sci_EditText + QLatin1Char('0'));
+            } else {
+                enter(QString::number(digit));
+            }
+            ++Sci_TextLength;
+        }
+    } else if (digit <= 5) {
+        if (Hex_DecOperator) {
+            ShiftText = QStringLiteral("");
+            enter(QString(QChar(u'A' + digit)));
+            endShift();
+        }
+    } else if (digit == 6) {
+        reciprocal();
+    } else if (digit == 7) {
+        showPi();
+    } else if (digit == 8) {
+        changeSign();
+    } else {
+        factorial();
+    }
+
+    if (digit != 0 || shifted)
+        Sci_CheckingOperator = true;
+    if (digit <= 5 || !shifted)
+        Sci_DotOperator = false;
+    if (!shifted || digit <= 5 || digit == 8)
+        Sci_DeleteOperator = true;
+}
+
+void MainWindow::Sci_DotClick()
+{
+    readScientific();
+    Sci_Value = Sci_ValueText.toDouble();
+
+    if (!Sci_EditText.contains(QLatin1Char('.'))) {
+        if (Sci_Value == 0.0) {
+            ui->Scientific_textEdit->clear();
+            showScientific(QStringLiteral("0."));
+            Sci_PendingOperator = false;
+            Sci_CheckingOperator = true;
+        } else if (!Sci_PendingOperator) {
+            showScientific(Sci_EditText + tr("."));
+        }
+    }
+    // Right after an operator or a result the point starts a new "0." entry.
+    if (Sci_DotOperator) {
+        ui->Scientific_textEdit->clear();
+        showScientific(QStringLiteral("0."));
+        Sci_DotOperator = false;
+        Sci_PendingOperator = false;
+        Sci_CheckingOperator = true;
+    }
+}
+
+void MainWindow::Sci_DeleteClick()
+{
+    if (!Sci_DeleteOperator)
+        return;
+    // Never below 0: a negative count would let the next entry run past the limit.
+    if (Sci_TextLength > 0)
+        --Sci_TextLength;
+
+    readScientific();
+    Sci_ValueText.chop(1);
+    const QString rest = Sci_ValueText.trimmed();
+    if (rest.isEmpty() || rest == QLatin1String("0")) {
+        Sci_ValueText = QStringLiteral("0");
+        Sci_PendingOperator = true;
+        Sci_CheckingOperator = false;
+    }
+    showScientific(Sci_ValueText.trimmed());
+}
+
+void MainWindow::Sci_CEclick()
+{
+    Sci_buttonEnabled();
+
+    Sci_PendingOperator = true;
+    Sci_CheckingOperator = false;
+    Sci_EqualOperator = false;
+    Sci_DeleteOperator = false;
+    Sci_DotOperator = false;
+    Sci_Operator = QStringLiteral("");
+    Sci_BracketOperator = QStringLiteral("");
+    Sci_Value1 = 0.0;
+    Sci_Value2 = 0.0;
+    Sci_Ans = 0.0;
+    Sci_FirstValue = 0.0;
+
+    ShiftOperator = false;
+    AngleOperator = false;
+    Hex_DecOperator = false;
+    BracketOperator = false;
+    shiftNum = 0;
+    Sci_TextLength = 0;
+
+    NumConversionText = DisplayText::decimalImage;
+    AngleText = DisplayText::degreeImage;
+    ShiftText = QStringLiteral("");
+    showScientific(QStringLiteral("0"));
+}
+
+// ---- Shift and angle modes -------------------------------------------------
+
+void MainWindow::Sci_ShiftClick()
+{
+    Sci_EditText = ui->Scientific_textEdit->toPlainText();
+    ++shiftNum;
+    shiftRemainder = shiftNum % 2;
+    ShiftOperator = shiftRemainder == 1;
+    ShiftText = ShiftOperator ? DisplayText::shiftImage : QStringLiteral("");
+    showScientific(Sci_EditText);
+}
+
+// Not a toggle: plain selects degrees, shifted selects radians.
+void MainWindow::Sci_RadDegClick()
+{
+    Sci_EditText = ui->Scientific_textEdit->toPlainText();
+    if (ShiftOperator) {
+        AngleText = DisplayText::radianImage;
+        AngleOperator = true;
+        ShiftText = QStringLiteral("");
+        endShift();
+    } else {
+        AngleText = DisplayText::degreeImage;
+        AngleOperator = false;
+    }
+    showScientific(Sci_EditText);
+}
+
+// ---- Operators and evaluation ------------------------------------------------
+
+void MainWindow::Sci_PlusClick() { sciOperator(QStringLiteral("Add")); }
+void MainWindow::Sci_MinusClick() { sciOperator(QStringLiteral("Minus")); }
+void MainWindow::Sci_TimesClick() { sciOperator(QStringLiteral("Times")); }
+void MainWindow::Sci_DivideClick() { sciOperator(QStringLiteral("Divide")); }
+
+void MainWindow::sciOperator(const QString &name)
+{
+    Sci_TextLength = 0;
+    readScientific();
+
+    // Right after a closing bracket the bracket's operation is completed
+    // first, so the new operation continues from its result.
+    if (BracketOperator && !Sci_CheckingOperator)
+        Sci_bracketCalculate();
+
+    if (!Sci_ValueText.isEmpty() && Sci_CheckingOperator) {
+        if (!Sci_Operator.isEmpty()) {
+            if (BracketOperator)
+                Sci_bracketCalculate();
+            else
+                Sci_calculate();
+        } else {
+            if (isDecimalBase())
+                Sci_Value1 = Sci_ValueText.toDouble();
+            else
+                Sci_IntValue1 = NumberText::readInteger(Sci_ValueText, currentRadix(), &ok);
+            Sci_PendingOperator = true;
+        }
+    }
+    Sci_Operator = name;
+    Sci_CheckingOperator = false;
+    Sci_EqualOperator = true;
+    Sci_DeleteOperator = false;
+    Sci_DotOperator = true;
+}
+
+// Takes the shown number as the base (or, shifted, as the root's index); a
+// pending operation is dropped.
+void MainWindow::Sci_XyClick()
+{
+    Sci_TextLength = 0;
+    readScientific();
+    Sci_Value1 = Sci_ValueText.toDouble();
+    if (ShiftOperator) {
+        ShiftText = QStringLiteral("");
+        Sci_Operator = QStringLiteral("Root");
+        endShift();
+        showScientific(Sci_ValueText);
+    } else {
+        Sci_Operator = QStringLiteral("Power");
+    }
+    Sci_CheckingOperator = false;
+    Sci_PendingOperator = true;
+    Sci_DeleteOperator = false;
+    Sci_EqualOperator = true;
+    Sci_DotOperator = true;
+}
+
+void MainWindow::Sci_EqualClick()
+{
+    if (BracketOperator) {
+        Sci_bracketCalculate();
+        Sci_BracketOperator = QStringLiteral("");
+        Sci_Operator = QStringLiteral("");
+        BracketOperator = false;
+    } else if (Sci_EqualOperator) {
+        Sci_calculate();
+        Sci_Operator = QStringLiteral("");
+        Sci_EqualOperator = false;
+    }
+}
+
+void MainWindow::Sci_calculate()
+{
+    Sci_TextLength = 0;
+    readScientific();
+
+    if (isDecimalBase()) {
+        Sci_Value2 = Sci_ValueText.toDouble();
+        bool computed = true;
+        if (Sci_Operator == QLatin1String("Add")) {
+            Sci_Value1 += Sci_Value2;
+        } else if (Sci_Operator == QLatin1String("Minus")) {
+            Sci_Value1 -= Sci_Value2;
+        } else if (Sci_Operator == QLatin1String("Times")) {
+            Sci_Value1 *= Sci_Value2;
+        } else if (Sci_Operator == QLatin1String("Divide") && Sci_Value2 != 0.0) {
+            Sci_Value1 /= Sci_Value2;
+        } else if (Sci_Operator == QLatin1String("Divide")) {
+            computed = false;
+            showScientific(DisplayText::divideByZero);
+            Sci_buttonDisabled();
+        } else if (Sci_Operator == QLatin1String("Power")) {
+            Sci_Value1 = std::pow(Sci_Value1, Sci_Value2);
+        } else if (Sci_Operator == QLatin1String("Root")) {
+            Sci_Value1 = std::pow(Sci_Value2, 1.0 / Sci_Value1);
+        } else if (Sci_Operator == QLatin1String("Exp")) {
+            // The exponent is what was typed after the mantissa and its mark.
+            Sci_ValueText = Sci_ValueText.trimmed().mid(Exp_Value + 1);
+            Sci_Value2 = Sci_ValueText.toDouble();
+            Sci_Value1 = Sci_Value1 * std::pow(10.0, Sci_Value2);
+        } else {
+            computed = false;
+        }
+        if (computed)
+            showResult(Sci_Value1);
+        Sci_Ans = Sci_Value1;
+    } else {
+        const int radix = currentRadix();
+        Sci_IntValue2 = NumberText::readInteger(Sci_ValueText, radix, &ok);
+        Sci_numConvCalculate();
+        const bool dividedByZero = Sci_Operator == QLatin1String("Divide") && Sci_IntValue2 == 0;
+        if (!dividedByZero) {
+            Sci_ValueText = NumberText::integerText(Sci_IntValue1, radix);
+            showScientific(Sci_ValueText);
+        }
+    }
+
+    Sci_PendingOperator = true;
+    Sci_DeleteOperator = false;
+    Sci_CheckingOperator = false;
+    Sci_DotOperator = true;
+}
+
+// 32-bit integer evaluation of the hexadecimal, octal and binary bases; sums,
+// differences and products wrap around.
+void MainWindow::Sci_numConvCalculate()
+{
+    Sci_TextLength = 0;
+    auto is = [this](const char *name) {
+        return Sci_Operator.compare(QLatin1String(name), Qt::CaseInsensitive) == 0;
+    };
+    if (is("Add")) {
+        Sci_IntValue1 = NumberText::wrappingAdd(Sci_IntValue1, Sci_IntValue2);
+    } else if (is("Minus")) {
+        Sci_IntValue1 = NumberText::wrappingSubtract(Sci_IntValue1, Sci_IntValue2);
+    } else if (is("Times")) {
+        Sci_IntValue1 = NumberText::wrappingMultiply(Sci_IntValue1, Sci_IntValue2);
+    } else if (is("Divide") && Sci_IntValue2 != 0) {
+        Sci_IntValue1 = NumberText::wrappingDivide(Sci_IntValue1, Sci_IntValue2);
+    } else if (is("Divide")) {
+        showScientific(DisplayText::divideByZero);
+        Sci_buttonDisabled();
+    }
+}
+
+// ---- Key sets ------------------------------------------------------------------
+
+// Every key of the page but clear, which is never disabled.
+QList<QPushButton *> MainWindow::sciKeys() const
+{
+    return {ui->btnDelete_sci, ui->btnShift, ui->btnA_Zero, ui->btnB_One, ui->btnC_Two,
+            ui->btnD_Three, ui->btnE_Four, ui->btnF_Five, ui->btnXinv_Six, ui->btnPi_Seven,
+            ui->btnNegative_Eight, ui->btnXfactorial_Nine, ui->btnRad_Deg,
+            ui->btnXcuberoot_Xcube, ui->btnSin, ui->btnCos, ui->btnTan, ui->btn10x_Log,
+            ui->btnex_ln, ui->btnXroot_Xy, ui->btnSqrt_Square, ui->btnHex_Dec, ui->btnOct_Bin,
+            ui->btnExp_OpenBracket, ui->btnAns_CloseBracket, ui->btnDot_sci, ui->btnPlus_sci,
+            ui->btnMinus_sci, ui->btnTimes_sci, ui->btnDivide_sci, ui->btnEqual_sci};
+}
+
+// The keys that have no use in an integer base.
+QList<QPushButton *> MainWindow::integerUnusedKeys() const
+{
+    return {ui->btnXcuberoot_Xcube, ui->btnSin, ui->btnCos, ui->btnTan, ui->btn10x_Log,
+            ui->btnex_ln, ui->btnXroot_Xy, ui->btnSqrt_Square, ui->btnExp_OpenBracket,
+            ui->btnAns_CloseBracket, ui->btnDot_sci};
+}
+
+void MainWindow::setSciKeysEnabled(const QList<QPushButton *> &keys, bool enabled)
+{
+    for (QPushButton *key : keys)
+        key->setEnabled(enabled);
+}
+
+void MainWindow::Sci_buttonEnabled()
+{
+    setSciKeysEnabled(sciKeys(), true);
+}
+
+void MainWindow::Sci_buttonDisabled()
+{
+    setSciKeysEnabled(sciKeys(), false);
+}
+
+void MainWindow::Sci_HexButtons()
+{
+    setSciKeysEnabled(integerUnusedKeys(), false);
+}
+
+void MainWindow::Sci_OctButtons()
+{
+    setSciKeysEnabled({ui->btnC_Two, ui->btnD_Three, ui->btnE_Four, ui->btnF_Five,
+                       ui->btnXinv_Six, ui->btnPi_Seven}, true);
+    setSciKeysEnabled({ui->btnNegative_Eight, ui->btnXfactorial_Nine}, false);
+    Sci_HexButtons();
+}
+
+void MainWindow::Sci_BinButtons()
+{
+    setSciKeysEnabled({ui->btnC_Two, ui->btnD_Three, ui->btnE_Four, ui->btnF_Five,
+                       ui->btnXinv_Six, ui->btnPi_Seven, ui->btnNegative_Eight,
+                       ui->btnXfactorial_Nine}, false);
+    Sci_HexButtons();
+}

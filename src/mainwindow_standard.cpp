@@ -1,0 +1,234 @@
+// The standard calculator shown while the screen is upright: number entry on
+// its display and immediate left-to-right arithmetic with one pending
+// operation. The display is the only store of the number being typed.
+
+#include "mainwindow.h"
+#include "numbertext.h"
+#include "ui_mainwindow.h"
+
+#include <cmath>
+
+namespace {
+
+const int maxStandardDigits = 22;
+const int standardPrecision = 8;
+
+} // namespace
+
+void MainWindow::showStandard(const QString &content)
+{
+    ui->Simple_textEdit->setHtml(DisplayText::paragraph(content));
+}
+
+QString MainWindow::standardText() const
+{
+    return ui->Simple_textEdit->toPlainText();
+}
+
+// Every key but clear; a division by zero locks them.
+void MainWindow::setStandardKeysEnabled(bool enabled)
+{
+    for (QPushButton *key : {ui->btnZero, ui->btnOne, ui->btnTwo, ui->btnThree, ui->btnFour,
+                             ui->btnFive, ui->btnSix, ui->btnSeven, ui->btnEight, ui->btnNine,
+                             ui->btnDot, ui->btnEqual, ui->btnDelete, ui->btnSqrt,
+                             ui->btnPercent, ui->btnPlus, ui->btnMinus, ui->btnTimes,
+                             ui->btnDivide})
+        key->setEnabled(enabled);
+}
+
+void MainWindow::numclick0() { num = 0; showNumber(); }
+void MainWindow::numclick1() { num = 1; showNumber(); }
+void MainWindow::numclick2() { num = 2; showNumber(); }
+void MainWindow::numclick3() { num = 3; showNumber(); }
+void MainWindow::numclick4() { num = 4; showNumber(); }
+void MainWindow::numclick5() { num = 5; showNumber(); }
+void MainWindow::numclick6() { num = 6; showNumber(); }
+void MainWindow::numclick7() { num = 7; showNumber(); }
+void MainWindow::numclick8() { num = 8; showNumber(); }
+void MainWindow::numclick9() { num = 9; showNumber(); }
+
+void MainWindow::showNumber()
+{
+    if (Simple_TextLength >= maxStandardDigits)
+        return;
+    Edit_Text = standardText();
+
+    if (num == 0) {
+        // A 0 leaves PendingOperator alone, so the next digit replaces it.
+        if (Edit_Text == QLatin1String("0")) {
+            showStandard(QStringLiteral("0"));
+        } else if (!Edit_Text.isEmpty()) {
+            ++Simple_TextLength;
+            showStandard(CheckingOperator ? Edit_Text + QLatin1Char('0') : QStringLiteral("0"));
+        }
+    } else {
+        const QString digit = QString::number(num);
+        if (PendingOperator) {
+            ui->Simple_textEdit->clear();
+            showStandard(digit);
+            PendingOperator = false;
+        } else {
+            showStandard(Edit_Text + digit);
+        }
+        ++Simple_TextLength;
+    }
+
+    CheckingOperator = true;
+    DeleteOperator = true;
+    DotOperator = false;
+}
+
+void MainWindow::btnDot_Click()
+{
+    Edit_Text = standardText();
+    if (Edit_Text == QLatin1String("0"))
+        Edit_Text.clear();
+
+    if (!standardText().contains(QLatin1Char('.'))) {
+        if (Edit_Text.isEmpty()) {
+            ui->Simple_textEdit->clear();
+            showStandard(QStringLiteral("0."));
+            PendingOperator = false;
+            CheckingOperator = true;
+        } else if (!PendingOperator) {
+            showStandard(Edit_Text + tr("."));
+        }
+    }
+    // Right after an arithmetic key the point starts a new "0." entry.
+    if (DotOperator) {
+        showStandard(QStringLiteral("0."));
+        PendingOperator = false;
+        CheckingOperator = true;
+    }
+}
+
+void MainWindow::btnDelete_click()
+{
+    if (!DeleteOperator)
+        return;
+    // Never below 0: a negative count would let the next entry run past the limit.
+    if (Simple_TextLength > 0)
+        --Simple_TextLength;
+
+    Edit_Text = standardText();
+    Edit_Text.chop(1);
+    if (Edit_Text.isEmpty() || Edit_Text == QLatin1String("0")) {
+        Edit_Text = QStringLiteral("0");
+        PendingOperator = true;
+    }
+    showStandard(Edit_Text);
+}
+
+void MainWindow::CEclick()
+{
+    setStandardKeysEnabled(true);
+    PendingOperator = true;
+    CheckingOperator = false;
+    EqualOperator = false;
+    DeleteOperator = false;
+    Operator = QStringLiteral("");
+    Value1 = 0.0;
+    Value2 = 0.0;
+    Simple_TextLength = 0;
+    showStandard(QStringLiteral("0"));
+}
+
+void MainWindow::btnPlus_Click() { standardOperator(QStringLiteral("Add")); }
+void MainWindow::btnMinus_Click() { standardOperator(QStringLiteral("Minus")); }
+void MainWindow::btnTimes_Click() { standardOperator(QStringLiteral("Times")); }
+void MainWindow::btnDivide_Click() { standardOperator(QStringLiteral("Divide")); }
+
+// An operator key completes the pending operation with a newly typed operand
+// (or takes that operand as the first one), then waits with its own.
+void MainWindow::standardOperator(const QString &name)
+{
+    Simple_TextLength = 0;
+    Edit_Text = standardText();
+    if (!Edit_Text.isEmpty() && CheckingOperator) {
+        if (!Operator.isEmpty()) {
+            calculate();
+        } else {
+            Value1 = Edit_Text.toDouble();
+            PendingOperator = true;
+        }
+    }
+    Operator = name;
+    CheckingOperator = false;
+    EqualOperator = true;
+    DeleteOperator = false;
+    DotOperator = true;
+}
+
+void MainWindow::calculate()
+{
+    Edit_Text = standardText();
+    Value2 = Edit_Text.toDouble();
+
+    bool computed = true;
+    if (Operator == QLatin1String("Add")) {
+        Value1 += Value2;
+    } else if (Operator == QLatin1String("Minus")) {
+        Value1 -= Value2;
+    } else if (Operator == QLatin1String("Times")) {
+        Value1 *= Value2;
+    } else if (Operator == QLatin1String("Divide") && Value2 != 0.0) {
+        Value1 /= Value2;
+    } else if (Operator == QLatin1String("Divide")) {
+        computed = false;
+        showStandard(DisplayText::divideByZero);
+        setStandardKeysEnabled(false);
+    } else {
+        computed = false;
+    }
+    if (computed) {
+        Result_Text = NumberText::format(Value1, standardPrecision);
+        showStandard(Result_Text);
+    }
+
+    PendingOperator = true;
+    DeleteOperator = false;
+    CheckingOperator = false;
+    DotOperator = true;
+}
+
+void MainWindow::btnEqual_Click()
+{
+    Simple_TextLength = 0;
+    Edit_Text = standardText();
+    // Without a pending operation the typed number stays open for more digits.
+    if (EqualOperator) {
+        calculate();
+        Operator = QStringLiteral("");
+        EqualOperator = false;
+    }
+}
+
+void MainWindow::btnPercent_Click()
+{
+    Simple_TextLength = 0;
+    Edit_Text = standardText();
+    Value2 = Edit_Text.toDouble();
+    Temp = Value1 * (Value2 / 100.0);
+    Result_Text = NumberText::format(Temp, standardPrecision);
+    showStandard(Result_Text);
+
+    PendingOperator = true;
+    CheckingOperator = false;
+    DeleteOperator = false;
+    DotOperator = true;
+}
+
+// The root replaces the first operand and leaves a pending operation alone.
+void MainWindow::btnSqrt_Click()
+{
+    Simple_TextLength = 0;
+    Edit_Text = standardText();
+    Value1 = std::sqrt(Edit_Text.toDouble());
+    Result_Text = NumberText::format(Value1, standardPrecision);
+    showStandard(Result_Text);
+
+    PendingOperator = true;
+    CheckingOperator = false;
+    DeleteOperator = false;
+    DotOperator = true;
+}

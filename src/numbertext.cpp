@@ -1,0 +1,84 @@
+#include "numbertext.h"
+
+#include <cmath>
+#include <cstdint>
+#include <limits>
+
+namespace NumberText {
+
+namespace {
+
+constexpr int intMin = std::numeric_limits<int>::min();
+constexpr int intMax = std::numeric_limits<int>::max();
+
+// Two's complement reinterpretation, well defined for every input.
+int fromBits(std::uint32_t bits)
+{
+    return bits > std::uint32_t(intMax) ? -int(~bits) - 1 : int(bits);
+}
+
+} // namespace
+
+QString format(double value, int precision)
+{
+    return QString::number(value, 'g', precision);
+}
+
+int readInteger(const QString &text, int radix, bool *ok)
+{
+    bool valid = false;
+    int value = text.toInt(&valid, radix);
+    if (!valid && radix != 10) {
+        const qulonglong bits = text.toULongLong(&valid, radix);
+        // A negative int's 64-bit two's complement lies in [2^64 - 2^31, 2^64).
+        const qulonglong lowest = ~qulonglong(0) - qulonglong(intMax);
+        valid = valid && bits >= lowest;
+        value = valid ? -int(~bits) - 1 : 0;
+    }
+    if (ok)
+        *ok = valid;
+    return value;
+}
+
+QString integerText(int value, int radix)
+{
+    QString text = value < 0 && radix != 10
+            ? QString::number(qulonglong(qlonglong(value)), radix)
+            : QString::number(value, radix);
+    return radix == 16 ? text.toUpper() : text;
+}
+
+int toInt(double value)
+{
+    if (std::isnan(value))
+        return 0;
+    if (value >= double(intMax))
+        return intMax;
+    if (value <= double(intMin))
+        return intMin;
+    return int(value);
+}
+
+int wrappingAdd(int a, int b)
+{
+    return fromBits(std::uint32_t(a) + std::uint32_t(b));
+}
+
+int wrappingSubtract(int a, int b)
+{
+    return fromBits(std::uint32_t(a) - std::uint32_t(b));
+}
+
+int wrappingMultiply(int a, int b)
+{
+    return fromBits(std::uint32_t(a) * std::uint32_t(b));
+}
+
+int wrappingDivide(int a, int b)
+{
+    if (a == intMin && b == -1)
+        return intMin;
+    return a / b;
+}
+
+} // namespace NumberText

@@ -1,0 +1,40 @@
+#ifndef NUMBERTEXT_H
+#define NUMBERTEXT_H
+
+#include <QString>
+
+// Number texts of the calculator: result formatting, the 32-bit integer texts
+// of the hexadecimal, octal and binary bases, and the integer arithmetic of
+// those bases.
+namespace NumberText {
+
+// The C library's %g conversion: `precision` significant digits, trailing
+// zeros dropped, exponent form for very large or small values; nan, inf, -inf.
+QString format(double value, int precision);
+
+// Reads an integer text of the given radix the way QString::toInt does
+// (optional sign, surrounding white space skipped). A text out of the 32-bit
+// range reads as 0 with *ok false, except the 64-bit two's complement digits
+// that integerText() writes for a negative value, which read back as that
+// value.
+int readInteger(const QString &text, int radix, bool *ok = nullptr);
+
+// Writes `value` in the given radix, hexadecimal in upper case. In the other
+// radixes than 10 a negative value is written as the digits of its 64-bit two's
+// complement, without a sign.
+QString integerText(int value, int radix);
+
+// `value` truncated toward zero and held to the int range; not-a-number is 0.
+int toInt(double value);
+
+// 32-bit arithmetic that wraps modulo 2^32 instead of overflowing.
+int wrappingAdd(int a, int b);
+int wrappingSubtract(int a, int b);
+int wrappingMultiply(int a, int b);
+// The quotient truncated toward zero; `b` must not be 0. The one quotient out
+// of range, INT_MIN / -1, wraps to INT_MIN.
+int wrappingDivide(int a, int b);
+
+} // namespace NumberText
+
+#endif // NUMBERTEXT_H

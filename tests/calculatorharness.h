@@ -1,0 +1,151 @@
+#ifndef CALCULATORHARNESS_H
+#define CALCULATORHARNESS_H
+
+// Drives a real MainWindow through its keys, found by object name, and reads
+// its displays back.
+
+#include "displaytext.h"
+#include "mainwindow.h"
+
+#include <QHash>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextEdit>
+#include <QTextFragment>
+#include <QTextImageFormat>
+
+class Calculator
+{
+public:
+    enum Page { Standard = 0, Scientific = 1 };
+
+    explicit Calculator(Page page)
+        : m_page(page)
+    {
+        window.findChild<QStackedWidget *>(QStringLiteral("stackedWidget"))->setCurrentIndex(page);
+        window.show();
+    }
+
+    QPushButton *key(const QString &name) const
+    {
+        auto *button = window.findChild<QPushButton *>(name);
+        if (!button)
+            qFatal("no key named %s", qPrintable(name));
+        return button;
+    }
+
+    // Presses the keys of a space-separated sequence. A token of digits and
+    // points types them one by one; other tokens are short key names of the
+    // page (see the tables below) or object names. "(" and ")" press shift
+    // and the bracket key.
+    void press(const QString &sequence)
+    {
+        const QStringList tokens = sequence.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        for (const QString &token : tokens) {
+            if (isNumberToken(token)) {
+                for (QChar c : token)
+                    click(keyName(QString(c)));
+            } else {
+                for (const QString &name : keyName(token).split(QLatin1Char(' ')))
+                    click(name);
+            }
+        }
+    }
+
+    void click(const QString &objectName)
+    {
+        QTest::mouseClick(key(objectName), Qt::LeftButton);
+    }
+
+    QTextEdit *display() const
+    {
+        return window.findChild<QTextEdit *>(m_page == Standard ? QStringLiteral("Simple_textEdit")
+                                                                : QStringLiteral("Scientific_textEdit"));
+    }
+
+    // The number or message on show, without the indicators' hidden characters.
+    QString shown() const
+    {
+        const QString plain = display()->toPlainText();
+        return m_page == Standard ? plain : DisplayText::cleanNumberText(plain).trimmed();
+    }
+
+    bool rightAligned() const
+    {
+        const QTextDocument *doc = display()->document();
+        return doc->lastBlock().blockFormat().alignment() & Qt::AlignRight;
+    }
+
+    // The images of the display document, in order.
+    QStringList indicators() const
+    {
+        QStringList images;
+        for (QTextBlock block = display()->document()->begin(); block.isValid(); block = block.next()) {
+            for (auto it = block.begin(); !it.atEnd(); ++it) {
+                const QTextCharFormat format = it.fragment().charFormat();
+                if (format.isImageFormat())
+                    images << format.toImageFormat().name();
+            }
+        }
+        return images;
+    }
+
+    // Object names of the page's disabled keys, sorted.
+    QStringList disabledKeys() const
+    {
+        QStringList names;
+        const QWidget *page = window.findChild<QStackedWidget *>(QStringLiteral("stackedWidget"))->widget(m_page);
+        for (const QPushButton *button : page->findChildren<QPushButton *>()) {
+            if (!button->isEnabled())
+                names << button->objectName();
+        }
+        names.sort();
+        return names;
+    }
+
+    MainWindow window;
+
+private:
+    static bool isNumberToken(const QString &token)
+    {
+        for (QChar c : token) {
+            if (!c.isDigit() && c != QLatin1Char('.'))
+                return false;
+        }
+        return true;
+    }
+
+    QString keyName(const QString &token) const
+    {
+        static const QHash<QString, QString> standard = {
+            {"0", "btnZero"}, {"1", "btnOne"}, {"2", "btnTwo"}, {"3", "btnThree"},
+            {"4", "btnFour"}, {"5", "btnFive"}, {"6", "btnSix"}, {"7", "btnSeven"},
+            {"8", "btnEight"}, {"9", "btnNine"}, {".", "btnDot"}, {"+", "btnPlus"},
+            {"-", "btnMinus"}, {"*", "btnTimes"}, {"/", "btnDivide"}, {"=", "btnEqual"},
+            {"%", "btnPercent"}, {"sqrt", "btnSqrt"}, {"del", "btnDelete"}, {"CE", "btnCE"},
+        };
+        static const QHash<QString, QString> scientific = {
+            {"0", "btnA_Zero"}, {"1", "btnB_One"}, {"2", "btnC_Two"}, {"3", "btnD_Three"},
+            {"4", "btnE_Four"}, {"5", "btnF_Five"}, {"6", "btnXinv_Six"}, {"7", "btnPi_Seven"},
+            {"8", "btnNegative_Eight"}, {"9", "btnXfactorial_Nine"}, {".", "btnDot_sci"},
+            {"+", "btnPlus_sci"}, {"-", "btnMinus_sci"}, {"*", "btnTimes_sci"},
+            {"/", "btnDivide_sci"}, {"=", "btnEqual_sci"}, {"del", "btnDelete_sci"},
+            {"CE", "btnCE_sci"}, {"shift", "btnShift"}, {"deg", "btnRad_Deg"},
+            {"sin", "btnSin"}, {"cos", "btnCos"}, {"tan", "btnTan"}, {"log", "btn10x_Log"},
+            {"ln", "btnex_ln"}, {"sq", "btnSqrt_Square"}, {"cube", "btnXcuberoot_Xcube"},
+            {"xy", "btnXroot_Xy"}, {"E", "btnExp_OpenBracket"}, {"ans", "btnAns_CloseBracket"},
+            {"hex", "btnHex_Dec"}, {"bin", "btnOct_Bin"},
+            // The brackets are shifted keys.
+            {"(", "btnShift btnExp_OpenBracket"}, {")", "btnShift btnAns_CloseBracket"},
+        };
+        const auto &names = m_page == Standard ? standard : scientific;
+        return names.value(token, token);
+    }
+
+    Page m_page;
+};
+
+#endif // CALCULATORHARNESS_H
