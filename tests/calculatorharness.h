@@ -29,6 +29,10 @@ public:
         window.show();
     }
 
+    // Presses and reads the keys and display of the other page from now on;
+    // the page on show is left to the window.
+    void usePage(Page page) { m_page = page; }
+
     QPushButton *key(const QString &name) const
     {
         auto *button = window.findChild<QPushButton *>(name);
