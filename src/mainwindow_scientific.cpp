@@ -120,8 +120,9 @@ void MainWindow::Sci_showNumber()
         factorial();
     }
 
-    if (digit != 0 || shifted)
-        Sci_CheckingOperator = true;
+    // Every digit press counts as a new operand, a lone 0 included, so that
+    // 5 x 0 + 1 takes the 0 as the right operand.
+    Sci_CheckingOperator = true;
     if (digit <= 5 || !shifted)
         Sci_DotOperator = false;
     if (!shifted || digit <= 5 || digit == 8)

@@ -8,6 +8,7 @@
 #include "mainwindow.h"
 
 #include <QHash>
+#include <QStringList>
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QTest>
@@ -70,11 +71,13 @@ public:
                                                                 : QStringLiteral("Scientific_textEdit"));
     }
 
-    // The number or message on show, without the indicators' hidden characters.
+    // The number or message on show: the last line, without the hidden
+    // characters that appending leaves in front of the number.
     QString shown() const
     {
-        const QString plain = display()->toPlainText();
-        return m_page == Standard ? plain : DisplayText::cleanNumberText(plain).trimmed();
+        QString text = display()->document()->lastBlock().text();
+        text.remove(QChar::ObjectReplacementCharacter);
+        return text.trimmed();
     }
 
     bool rightAligned() const
@@ -95,6 +98,20 @@ public:
             }
         }
         return images;
+    }
+
+    // The indicators as their labels, for example "Dec Deg Shift".
+    QString indicatorLabels() const
+    {
+        static const QHash<QString, QString> labels = {
+            {":/images/Decimal.jpg", "Dec"}, {":/images/Hexadecimal.jpg", "Hex"},
+            {":/images/Octal.jpg", "Oct"}, {":/images/Binary.jpg", "Bin"},
+            {":/images/Degree.jpg", "Deg"}, {":/images/Radian.jpg", "Rad"},
+            {":/images/Shift.jpg", "Shift"}};
+        QStringList shown;
+        for (const QString &image : indicators())
+            shown << labels.value(image, image);
+        return shown.join(QLatin1Char(' '));
     }
 
     // Object names of the page's disabled keys, sorted.
