@@ -6,6 +6,7 @@
 #include "ui_mainwindow.h"
 
 #include <QAction>
+#include <QFont>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -22,12 +23,23 @@ bool isPortrait()
     return screen.width() < screen.height();
 }
 
+// The form's rich texts name the Windows dialog font, a narrow one; the about
+// texts were laid out for it and overflow their labels in a wider face.
+void substituteDialogFont()
+{
+    QFont::insertSubstitutions(QStringLiteral("MS Shell Dlg 2"),
+                               {QStringLiteral("Tahoma"), QStringLiteral("Liberation Sans Narrow"),
+                                QStringLiteral("Nimbus Sans Narrow"),
+                                QStringLiteral("DejaVu Sans Condensed")});
+}
+
 } // namespace
 
 MainWindow::MainWindow(QWidget *parent)
     : QMainWindow(parent)
     , ui(new Ui::MainWindow)
 {
+    substituteDialogFont();
     ui->setupUi(this);
 
     auto *bar = new QMenuBar(this);

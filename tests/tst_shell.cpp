@@ -336,6 +336,10 @@ void TestShell::aboutTexts()
                                         "Developer\t\t:  Corvane"));
     QCOMPARE(doc.begin().begin().fragment().charFormat().fontPointSize(), 26.0);
 
+    // The texts were laid out for a narrow dialog font; they must not overflow.
+    QVERIFY(portrait->sizeHint().width() <= portrait->width());
+    QVERIFY(landscape->sizeHint().width() <= landscape->width());
+
     QCOMPARE(window.findChild<QPushButton *>("Simple_CloseButton")->font().pointSize(), 16);
     QCOMPARE(window.findChild<QPushButton *>("Scientific_CloseButton")->font().pointSize(), 18);
 }
