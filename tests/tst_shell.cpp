@@ -12,6 +12,7 @@
 #include <QStatusBar>
 #include <QVBoxLayout>
 
+#include <qpa/qplatformscreen.h>
 #include <qpa/qwindowsysteminterface.h>
 
 namespace {
@@ -49,6 +50,22 @@ QSize screenSize(const QString &shape)
     return {800, 480}; // landscape
 }
 
+// A second display that can be plugged in as the primary screen.
+class PluggedScreen : public QPlatformScreen
+{
+public:
+    explicit PluggedScreen(const QRect &geometry)
+        : m_geometry(geometry)
+    {
+    }
+    QRect geometry() const override { return m_geometry; }
+    int depth() const override { return 32; }
+    QImage::Format format() const override { return QImage::Format_RGB32; }
+
+private:
+    QRect m_geometry;
+};
+
 QStackedWidget *stack(const MainWindow &window)
 {
     return window.findChild<QStackedWidget *>("stackedWidget");
@@ -81,6 +98,7 @@ private slots:
     void pageSwitching_data();
     void pageSwitching();
     void pagesKeepTheirDisplays();
+    void followsAReplacedPrimaryScreen();
 };
 
 void TestShell::init()
@@ -134,6 +152,16 @@ void TestShell::startsScientificOnAnyScreen()
     window.show();
     QCOMPARE(stack(window)->currentIndex(), 1);
     QCOMPARE(window.windowTitle(), QString("Scientific Calculator"));
+
+    // The first about page and close button apply the screen's shape.
+    const bool portrait = shape == "portrait";
+    window.menuBar()->actions().first()->menu()->actions().first()->trigger();
+    QCOMPARE(stack(window)->currentIndex(), portrait ? 2 : 3);
+    QCOMPARE(window.windowTitle(), QString("Scientific Calculator"));
+    QTest::mouseClick(window.findChild<QPushButton *>(portrait ? "Simple_CloseButton" : "Scientific_CloseButton"),
+                      Qt::LeftButton);
+    QCOMPARE(stack(window)->currentIndex(), portrait ? 0 : 1);
+    QCOMPARE(window.windowTitle(), QString(portrait ? "Simple" : "Scientific Calculator"));
 }
 
 void TestShell::displaysAreReadOnly_data()
@@ -457,6 +485,35 @@ void TestShell::pagesKeepTheirDisplays()
     QCOMPARE(calculator.shown(), QString("3.1415926535898"));
     calculator.press("+ 1 =");
     QCOMPARE(calculator.shown(), QString("4.1415926535898"));
+}
+
+// Plugging in another display as the primary screen counts as a turn, and
+// the window then follows the new screen's turns.
+void TestShell::followsAReplacedPrimaryScreen()
+{
+    MainWindow window;
+    window.show();
+    QScreen *first = QGuiApplication::primaryScreen();
+
+    auto *plugged = new PluggedScreen(QRect(QPoint(2000, 0), QSize(480, 800)));
+    QWindowSystemInterface::handleScreenAdded(plugged, true);
+    QCOMPARE(QGuiApplication::primaryScreen()->geometry(), plugged->geometry());
+    QCOMPARE(stack(window)->currentIndex(), 0);
+
+    const QRect turned(QPoint(2000, 0), QSize(800, 480));
+    QWindowSystemInterface::handleScreenGeometryChange(QGuiApplication::primaryScreen(), turned, turned);
+    QWindowSystemInterface::flushWindowSystemEvents();
+    QCOMPARE(stack(window)->currentIndex(), 1);
+
+    // The old screen no longer turns the window.
+    const QRect upright(QPoint(0, 0), QSize(480, 800));
+    QWindowSystemInterface::handleScreenGeometryChange(first, upright, upright);
+    QWindowSystemInterface::flushWindowSystemEvents();
+    QCOMPARE(stack(window)->currentIndex(), 1);
+
+    QWindowSystemInterface::handleScreenRemoved(plugged);
+    QCOMPARE(QGuiApplication::primaryScreen(), first);
+    QCOMPARE(stack(window)->currentIndex(), 0);
 }
 
 QTEST_MAIN(TestShell)
