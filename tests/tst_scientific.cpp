@@ -1,5 +1,4 @@
-#include "calculatorharness.h"
-#include "scientifickeysets.h"
+#include "scientificchecks.h"
 
 namespace {
 
@@ -179,14 +178,7 @@ void TestScientific::keySequences()
 
     Calculator calculator(Calculator::Scientific);
     calculator.press(keys);
-    QCOMPARE(calculator.shown(), shown);
-    QCOMPARE(calculator.indicatorLabels(), indicators);
-    QVERIFY(calculator.rightAligned());
-    QCOMPARE(calculator.disabledKeys(), scientificDisabledKeys(disabled));
-    QVERIFY(calculator.key("btnCE_sci")->isEnabled());
-    // The shift state and its image never disagree.
-    QCOMPARE(calculator.window.ShiftOperator, indicators.endsWith("Shift"));
-    QCOMPARE(calculator.window.ShiftOperator, calculator.window.shiftNum % 2 == 1);
+    checkScientificPage(calculator, shown, indicators, disabled);
 }
 
 // The entry flags and the counter after a key, as named flags.

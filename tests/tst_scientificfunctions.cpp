@@ -1,5 +1,4 @@
-#include "calculatorharness.h"
-#include "scientifickeysets.h"
+#include "scientificchecks.h"
 
 namespace {
 
@@ -178,12 +177,7 @@ void TestScientificFunctions::keySequences()
 
     Calculator calculator(Calculator::Scientific);
     calculator.press(keys);
-    QCOMPARE(calculator.shown(), shown);
-    QCOMPARE(calculator.indicatorLabels(), indicators);
-    QVERIFY(calculator.rightAligned());
-    QCOMPARE(calculator.disabledKeys(), scientificDisabledKeys(disabled));
-    QCOMPARE(calculator.window.ShiftOperator, indicators.endsWith("Shift"));
-    QCOMPARE(calculator.window.ShiftOperator, calculator.window.shiftNum % 2 == 1);
+    checkScientificPage(calculator, shown, indicators, disabled);
 }
 
 // Where the page cannot show the answer key (integer bases, a locked page),

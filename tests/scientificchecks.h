@@ -1,11 +1,14 @@
-#ifndef SCIENTIFICKEYSETS_H
-#define SCIENTIFICKEYSETS_H
+#ifndef SCIENTIFICCHECKS_H
+#define SCIENTIFICCHECKS_H
 
-// The sets of scientific keys that are disabled in each state of the page, by
-// name: "" (none), "locked" (after an error message), "hex", "oct", "bin".
+// What the tests of the scientific page check after a key sequence.
+
+#include "calculatorharness.h"
 
 #include <QStringList>
 
+// The sets of scientific keys that are disabled in each state of the page, by
+// name: "" (none), "locked" (after an error message), "hex", "oct", "bin".
 inline QStringList scientificDisabledKeys(const QString &set)
 {
     const QStringList integerUnused = {
@@ -32,4 +35,18 @@ inline QStringList scientificDisabledKeys(const QString &set)
     return keys;
 }
 
-#endif // SCIENTIFICKEYSETS_H
+// The number or message shown, the indicators above it, the disabled keys;
+// the clear key is always enabled, and the shift state agrees with its image.
+inline void checkScientificPage(const Calculator &calculator, const QString &shown,
+                                const QString &indicators, const QString &disabled)
+{
+    QCOMPARE(calculator.shown(), shown);
+    QCOMPARE(calculator.indicatorLabels(), indicators);
+    QVERIFY(calculator.rightAligned());
+    QCOMPARE(calculator.disabledKeys(), scientificDisabledKeys(disabled));
+    QVERIFY(calculator.key("btnCE_sci")->isEnabled());
+    QCOMPARE(calculator.window.ShiftOperator, indicators.endsWith("Shift"));
+    QCOMPARE(calculator.window.ShiftOperator, calculator.window.shiftNum % 2 == 1);
+}
+
+#endif // SCIENTIFICCHECKS_H
