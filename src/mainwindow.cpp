@@ -1,7 +1,11 @@
 // The window itself: building the form and the menu, wiring every key to its
-// slot, and choosing the page that fits the screen's shape.
+// slot and to the keyboard, choosing the page that fits the screen's shape,
+// and copy and paste of the number on show.
 
 #include "mainwindow.h"
+#include "keyboardinput.h"
+#include "keytable.h"
+#include "numbertext.h"
 #include "screenwatcher.h"
 #include "ui_mainwindow.h"
 
@@ -9,6 +13,7 @@
 #include <QFont>
 #include <QMenu>
 #include <QMenuBar>
+#include <QTextBlock>
 
 #include <utility>
 
@@ -56,6 +61,8 @@ MainWindow::MainWindow(QWidget *parent)
     ui->stackedWidget->setCurrentIndex(ScientificPage);
 
     connectKeys();
+    describeKeys();
+    new KeyboardInput(this, ui->stackedWidget);
 
     showStandard(QStringLiteral("0"));
     showScientific(QStringLiteral("0"));
@@ -131,6 +138,71 @@ void MainWindow::connectKeys()
     };
     for (const auto &[button, slot] : keys)
         connect(button, &QPushButton::clicked, this, slot);
+}
+
+// Names for screen readers and tooltips; the key faces are images only.
+void MainWindow::describeKeys()
+{
+    for (const KeyInfo &info : KeyTable::keys()) {
+        auto *key = findChild<QPushButton *>(QLatin1String(info.objectName));
+        const QString description = KeyTable::description(info);
+        key->setAccessibleName(description);
+        key->setToolTip(description);
+    }
+    ui->Simple_textEdit->setAccessibleName(QStringLiteral("Standard calculator display"));
+    ui->Scientific_textEdit->setAccessibleName(QStringLiteral("Scientific calculator display"));
+}
+
+QString MainWindow::shownText() const
+{
+    const int page = ui->stackedWidget->currentIndex();
+    if (page != StandardPage && page != ScientificPage)
+        return QString();
+    const QTextEdit *display = page == StandardPage ? ui->Simple_textEdit : ui->Scientific_textEdit;
+    // The number is the last line; appending leaves the indicators' object
+    // characters in front of it.
+    QString text = display->document()->lastBlock().text();
+    text.remove(QChar::ObjectReplacementCharacter);
+    return text.trimmed();
+}
+
+bool MainWindow::pasteNumber(const QString &text)
+{
+    const int page = ui->stackedWidget->currentIndex();
+    const bool standard = page == StandardPage;
+    if (!standard && page != ScientificPage)
+        return false;
+    // A locked page takes nothing but its clear key.
+    if (!(standard ? ui->btnEqual : ui->btnEqual_sci)->isEnabled())
+        return false;
+
+    const int radix = standard ? 10 : currentRadix();
+    QString number = text.trimmed();
+    if (!NumberText::isEntry(number, radix, standard ? maxStandardDigits : maxScientificDigits))
+        return false;
+    if (number.startsWith(QLatin1Char('+')))
+        number.remove(0, 1);
+    number = number.toUpper();
+    const int digits = NumberText::digitCount(number, 10);
+
+    if (standard) {
+        ui->Simple_textEdit->clear();
+        showStandard(number);
+        Simple_TextLength = digits;
+        PendingOperator = false;
+        CheckingOperator = true;
+        DeleteOperator = true;
+        DotOperator = false;
+    } else {
+        ui->Scientific_textEdit->clear();
+        showScientific(number);
+        Sci_TextLength = digits;
+        Sci_PendingOperator = false;
+        Sci_CheckingOperator = true;
+        Sci_DeleteOperator = true;
+        Sci_DotOperator = false;
+    }
+    return true;
 }
 
 void MainWindow::aboutClick()

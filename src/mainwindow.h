@@ -88,6 +88,17 @@ public:
     void Sci_OctButtons();
     void Sci_BinButtons();
 
+    // The number or message on show on the current calculator page, as plain
+    // text; empty on the about pages.
+    QString shownText() const;
+    // Enters `text` on the current calculator page as if it had been typed,
+    // if it is a number of the page's base within its entry limit and the
+    // page is not locked. Returns whether it was taken.
+    bool pasteNumber(const QString &text);
+
+    static constexpr int maxStandardDigits = 22;
+    static constexpr int maxScientificDigits = 25;
+
 private slots:
     void aboutClick();
     void checkScreenOrientation();
@@ -146,6 +157,7 @@ private slots:
 
 private:
     void connectKeys();
+    void describeKeys();
 
     // Standard page helpers
     void showStandard(const QString &content);

@@ -12,7 +12,6 @@
 
 namespace {
 
-const int maxScientificDigits = 25;
 const int scientificPrecision = 14;
 
 } // namespace

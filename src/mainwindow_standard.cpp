@@ -10,7 +10,6 @@
 
 namespace {
 
-const int maxStandardDigits = 22;
 const int standardPrecision = 8;
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "numbertext.h"
 
+#include <QRegularExpression>
+
 #include <cmath>
 #include <cstdint>
 #include <limits>
@@ -46,6 +48,32 @@ QString integerText(int value, int radix)
             ? QString::number(qulonglong(qlonglong(value)), radix)
             : QString::number(value, radix);
     return radix == 16 ? text.toUpper() : text;
+}
+
+bool isEntry(const QString &text, int radix, int maxDigits)
+{
+    static const QRegularExpression decimal(
+            QStringLiteral("^[+-]?([0-9]+\\.?[0-9]*|\\.[0-9]+)([eE][+-]?[0-9]+)?$"));
+    static const QRegularExpression integer(QStringLiteral("^[+-]?[0-9A-Fa-f]+$"));
+    if (digitCount(text, radix) > maxDigits)
+        return false;
+    if (radix == 10)
+        return decimal.match(text).hasMatch();
+    bool valid = false;
+    readInteger(text, radix, &valid);
+    return valid && integer.match(text).hasMatch();
+}
+
+int digitCount(const QString &text, int radix)
+{
+    int count = 0;
+    for (QChar c : text) {
+        const char latin = c.toLatin1();
+        const bool letter = radix == 16 && ((latin >= 'A' && latin <= 'F') || (latin >= 'a' && latin <= 'f'));
+        if ((latin >= '0' && latin <= '9') || letter)
+            ++count;
+    }
+    return count;
 }
 
 int toInt(double value)

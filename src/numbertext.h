@@ -24,6 +24,16 @@ int readInteger(const QString &text, int radix, bool *ok = nullptr);
 // complement, without a sign.
 QString integerText(int value, int radix);
 
+// Whether `text` is a number a user could type in the given radix, in at most
+// `maxDigits` digits: in radix 10 an optional sign, digits with an optional
+// point and an optional exponent ("-1.5e3"); in the other radixes an optional
+// sign and digits of the radix (letters in either case) that readInteger()
+// accepts.
+bool isEntry(const QString &text, int radix, int maxDigits);
+
+// How many digits `text` holds: 0 to 9, and in radix 16 the letters A to F.
+int digitCount(const QString &text, int radix);
+
 // `value` truncated toward zero and held to the int range; not-a-number is 0.
 int toInt(double value);
 

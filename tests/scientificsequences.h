@@ -1,0 +1,321 @@
+#ifndef SCIENTIFICSEQUENCES_H
+#define SCIENTIFICSEQUENCES_H
+
+// Key sequences of the scientific page and what they show, shared by the
+// tests that press the keys on the screen and those that type them. Each row:
+// keys pressed from a fresh window (short names of the harness); then the
+// number or message shown, the indicators above it, and the set of disabled
+// keys (see scientificchecks.h).
+
+#include <QString>
+#include <QStringList>
+#include <QTest>
+
+namespace ScientificSequences {
+
+inline QString ones(int count)
+{
+    return QString(count, QLatin1Char('1'));
+}
+
+// Types a hexadecimal text: digits plainly, letters through shift.
+inline QString hexKeys(const QString &text)
+{
+    QStringList keys;
+    for (QChar c : text) {
+        if (c.isDigit())
+            keys << QString(c);
+        else
+            keys << "shift" << QString::number(c.unicode() - 'A');
+    }
+    return keys.join(' ');
+}
+
+inline const QString toHex = "shift hex";
+inline const QString toOct = "shift bin";
+inline const QString toBin = "bin";
+inline const QString sixteenF = QString(16, 'F');
+
+inline const QString radians = "shift deg";
+inline const QString invalid = "Invalid input for function";
+inline const QString divideByZero = "Cannot divide by zero";
+
+} // namespace ScientificSequences
+
+// Entry, modes, operators and the integer bases.
+inline void addScientificSequences()
+{
+    using namespace ScientificSequences;
+
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<QString>("indicators");
+    QTest::addColumn<QString>("disabled");
+
+    // Entry
+    QTest::newRow("start") << "" << "0" << "Dec Deg" << "";
+    QTest::newRow("digits") << "1 2 3" << "123" << "Dec Deg" << "";
+    QTest::newRow("0 at start") << "0" << "0" << "Dec Deg" << "";
+    QTest::newRow("0 at start counts") << "0 " + ones(25) << ones(24) << "Dec Deg" << "";
+    QTest::newRow("0 then 5") << "0 5" << "5" << "Dec Deg" << "";
+    QTest::newRow("0 appended") << "1 0 0" << "100" << "Dec Deg" << "";
+    QTest::newRow("25 digits") << ones(25) << ones(25) << "Dec Deg" << "";
+    QTest::newRow("26th digit ignored") << ones(26) << ones(25) << "Dec Deg" << "";
+    QTest::newRow("point after 25 digits") << ones(25) + " . 2" << ones(25) + "." << "Dec Deg" << "";
+    QTest::newRow("digits again after operator") << ones(26) + " + 2" << "2" << "Dec Deg" << "";
+    QTest::newRow("0 then 7 after operator") << "5 + 0 7" << "7" << "Dec Deg" << "";
+    QTest::newRow("point on 0") << "." << "0." << "Dec Deg" << "";
+    QTest::newRow("point appended") << "1 2 ." << "12." << "Dec Deg" << "";
+    QTest::newRow("second point ignored") << "1 2 . . 5" << "12.5" << "Dec Deg" << "";
+    QTest::newRow("point after result") << "2 + 3 = . 5" << "0.5" << "Dec Deg" << "";
+    QTest::newRow("point after operator") << "2 + . 5 =" << "2.5" << "Dec Deg" << "";
+    QTest::newRow("delete on 12") << "1 2 del" << "1" << "Dec Deg" << "";
+    QTest::newRow("delete on 1") << "1 del" << "0" << "Dec Deg" << "";
+    QTest::newRow("digit replaces deleted 0") << "1 del 5" << "5" << "Dec Deg" << "";
+    QTest::newRow("delete after result") << "2 + 3 = del" << "5" << "Dec Deg" << "";
+    QTest::newRow("delete after operator") << "1 2 + del" << "12" << "Dec Deg" << "";
+    QTest::newRow("delete point") << "1 . del 2" << "12" << "Dec Deg" << "";
+    QTest::newRow("deletes on 0 do not widen the limit")
+            << "1 del del del " + ones(26) << ones(25) << "Dec Deg" << "";
+    QTest::newRow("0 after result replaces it") << "5 shift 9 0" << "0" << "Dec Deg" << "";
+    QTest::newRow("hidden characters do not disturb reading") << "1 2 3 + 1 =" << "124" << "Dec Deg" << "";
+
+    // Letters
+    QTest::newRow("letter A") << toHex + " shift 0" << "A" << "Hex Deg" << "hex";
+    QTest::newRow("letter appended") << toHex + " 1 shift 0" << "1A" << "Hex Deg" << "hex";
+    QTest::newRow("letter F") << toHex + " shift 5" << "F" << "Hex Deg" << "hex";
+    QTest::newRow("letters not counted") << toHex + " " + ones(25) + " shift 0 1"
+                                         << ones(25) + "A" << "Hex Deg" << "hex";
+    QTest::newRow("0 after letter") << toHex + " shift 1 0" << "B0" << "Hex Deg" << "hex";
+    QTest::newRow("no letter in decimal") << "5 shift 3" << "5" << "Dec Deg Shift" << "";
+    QTest::newRow("letter in octal after hex") << toHex + " " + toOct + " shift 0" << "A" << "Oct Deg" << "oct";
+    QTest::newRow("clear in hex, shifted, radians") << toHex + " shift deg shift CE"
+                                                    << "0" << "Dec Deg" << "";
+
+    // Shift and angle
+    QTest::newRow("shift") << "shift" << "0" << "Dec Deg Shift" << "";
+    QTest::newRow("shift twice") << "shift shift" << "0" << "Dec Deg" << "";
+    QTest::newRow("shift three times") << "shift shift shift" << "0" << "Dec Deg Shift" << "";
+    QTest::newRow("shift survives operator") << "1 shift +" << "1" << "Dec Deg Shift" << "";
+    QTest::newRow("shift then operator then sine") << "0.5 shift + sin" << "30" << "Dec Deg" << "";
+    QTest::newRow("shift survives point, delete, equals") << "1 2 shift . del =" << "12" << "Dec Deg Shift" << "";
+    QTest::newRow("shifted digits enter nothing in decimal") << "1 shift 0 5" << "1" << "Dec Deg Shift" << "";
+    QTest::newRow("radians") << "5 shift deg" << "5" << "Dec Rad" << "";
+    QTest::newRow("back to degrees") << "5 shift deg deg" << "5" << "Dec Deg" << "";
+    QTest::newRow("degrees again") << "5 deg" << "5" << "Dec Deg" << "";
+    QTest::newRow("radians with shift on") << "shift deg shift" << "0" << "Dec Rad Shift" << "";
+    QTest::newRow("shift after clear") << "shift deg shift CE shift" << "0" << "Dec Deg Shift" << "";
+    QTest::newRow("modes keep the entry") << "1 2 shift deg 3" << "123" << "Dec Rad" << "";
+
+    // Operators
+    QTest::newRow("left to right") << "2 + 3 * 4 =" << "20" << "Dec Deg" << "";
+    QTest::newRow("operator shows running result") << "2 + 3 *" << "5" << "Dec Deg" << "";
+    QTest::newRow("operator replaces operator") << "2 + * 3 =" << "6" << "Dec Deg" << "";
+    QTest::newRow("power") << "2 xy 10 =" << "1024" << "Dec Deg" << "";
+    QTest::newRow("power of a half") << "2 xy 0.5 =" << "1.4142135623731" << "Dec Deg" << "";
+    QTest::newRow("root") << "3 shift xy 8 =" << "2" << "Dec Deg" << "";
+    QTest::newRow("root drops shift image") << "3 shift xy" << "3" << "Dec Deg" << "";
+    QTest::newRow("power drops pending operation") << "2 + 3 xy 2 =" << "9" << "Dec Deg" << "";
+    QTest::newRow("root of degree 0") << "0 shift xy 8 =" << "inf" << "Dec Deg" << "";
+    QTest::newRow("third") << "1 / 3 =" << "0.33333333333333" << "Dec Deg" << "";
+    QTest::newRow("1e+14") << "10 xy 14 =" << "1e+14" << "Dec Deg" << "";
+    QTest::newRow("10^13") << "10 xy 13 =" << "10000000000000" << "Dec Deg" << "";
+    QTest::newRow("2^50") << "2 xy 50 =" << "1.1258999068426e+15" << "Dec Deg" << "";
+    QTest::newRow("negative base, fractional power") << "0 - 8 = xy 0.5 =" << "nan" << "Dec Deg" << "";
+    QTest::newRow("divide by zero") << "5 / 0 =" << "Cannot divide by zero" << "Dec Deg" << "locked";
+    QTest::newRow("divide by zero in operator") << "5 / 0 -" << "Cannot divide by zero" << "Dec Deg" << "locked";
+    QTest::newRow("lone 0 is an operand") << "5 * 0 + 1 =" << "1" << "Dec Deg" << "";
+    QTest::newRow("equals alone") << "=" << "0" << "Dec Deg" << "";
+    QTest::newRow("second equals") << "2 + 3 = =" << "5" << "Dec Deg" << "";
+    QTest::newRow("equals after typed number") << "2 + 3 = 4 =" << "4" << "Dec Deg" << "";
+
+    // Integer bases
+    QTest::newRow("hex add") << toHex + " " + hexKeys("A") + " + 5 =" << "F" << "Hex Deg" << "hex";
+    QTest::newRow("binary product") << toBin + " 101 * 11 =" << "1111" << "Bin Deg" << "bin";
+    QTest::newRow("octal sum") << toOct + " 7 + 1 =" << "10" << "Oct Deg" << "oct";
+    QTest::newRow("hex divide by zero") << toHex + " " + hexKeys("A") + " / 0 ="
+                                        << "Cannot divide by zero" << "Hex Deg" << "locked";
+    QTest::newRow("hex negative") << toHex + " 3 - 5 =" << "FFFFFFFFFFFFFFFE" << "Hex Deg" << "hex";
+    QTest::newRow("hex -1") << toHex + " 0 - 1 =" << sixteenF << "Hex Deg" << "hex";
+    QTest::newRow("hex -1 read back") << toHex + " 5 + " + hexKeys(sixteenF) + " ="
+                                      << "4" << "Hex Deg" << "hex";
+    QTest::newRow("hex result -1 read back") << toHex + " 0 - 1 = 3 + " + hexKeys(sixteenF) + " ="
+                                             << "2" << "Hex Deg" << "hex";
+    QTest::newRow("hex out of range reads 0") << toHex + " " + hexKeys("FFFFFFFF") + " + 1 ="
+                                              << "1" << "Hex Deg" << "hex";
+    QTest::newRow("hex sum wraps") << toHex + " " + hexKeys("7FFFFFFF") + " + 1 ="
+                                   << "FFFFFFFF80000000" << "Hex Deg" << "hex";
+    QTest::newRow("hex difference wraps") << toHex + " 0 - 1 = - " + hexKeys("7FFFFFFF") + " - 1 ="
+                                          << "7FFFFFFF" << "Hex Deg" << "hex";
+    QTest::newRow("hex product wraps") << toHex + " 10000 * 10000 =" << "0" << "Hex Deg" << "hex";
+    QTest::newRow("hex product wraps negative") << toHex + " " + hexKeys("7FFFFFFF") + " * 2 ="
+                                                << "FFFFFFFFFFFFFFFE" << "Hex Deg" << "hex";
+    QTest::newRow("hex quotient") << toHex + " 7 / 2 =" << "3" << "Hex Deg" << "hex";
+    QTest::newRow("hex negative quotient") << toHex + " 0 - 7 = / 2 ="
+                                           << "FFFFFFFFFFFFFFFD" << "Hex Deg" << "hex";
+    QTest::newRow("int min / -1") << toHex + " " + hexKeys("7FFFFFFF") + " + 1 = / " + hexKeys(sixteenF) + " ="
+                                  << "FFFFFFFF80000000" << "Hex Deg" << "hex";
+    QTest::newRow("octal -1") << toOct + " 0 - 1 =" << "1" + QString(21, '7') << "Oct Deg" << "oct";
+    QTest::newRow("binary -1") << toBin + " 0 - 1 =" << QString(64, '1') << "Bin Deg" << "bin";
+
+    // Key sets
+    QTest::newRow("binary to octal") << toBin + " " + toOct << "0" << "Oct Deg" << "oct";
+    QTest::newRow("octal to binary") << toOct + " " + toBin << "0" << "Bin Deg" << "bin";
+    QTest::newRow("hex to octal") << toHex + " " + toOct << "0" << "Oct Deg" << "oct";
+    QTest::newRow("hex to binary") << toHex + " " + toBin << "0" << "Bin Deg" << "bin";
+    QTest::newRow("binary to hex") << toBin + " " + toHex << "0" << "Hex Deg" << "hex";
+    QTest::newRow("binary to decimal") << toBin + " hex" << "0" << "Dec Deg" << "";
+    QTest::newRow("clear in binary") << toBin + " 1 CE" << "0" << "Dec Deg" << "";
+    QTest::newRow("clear after error") << "5 / 0 = CE" << "0" << "Dec Deg" << "";
+    QTest::newRow("clear after error, digit replaces") << "5 / 0 = CE 7" << "7" << "Dec Deg" << "";
+}
+
+// Functions, shifted digit keys, brackets, exponent, answer memory and bases.
+inline void addScientificFunctionSequences()
+{
+    using namespace ScientificSequences;
+
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<QString>("indicators");
+    QTest::addColumn<QString>("disabled");
+
+    // Trigonometry in degrees
+    QTest::newRow("sin 30") << "30 sin" << "0.5" << "Dec Deg" << "";
+    QTest::newRow("sin 180") << "180 sin" << "1.2246467991474e-16" << "Dec Deg" << "";
+    QTest::newRow("cos 90") << "90 cos" << "6.1232339957368e-17" << "Dec Deg" << "";
+    QTest::newRow("tan 45") << "45 tan" << "1" << "Dec Deg" << "";
+    QTest::newRow("tan 89.9") << "89.9 tan" << "572.9572133543" << "Dec Deg" << "";
+    QTest::newRow("tan 90") << "90 tan" << invalid << "Dec Deg" << "locked";
+    QTest::newRow("tan 270") << "270 tan" << invalid << "Dec Deg" << "locked";
+    QTest::newRow("asin 0.5") << "0.5 shift sin" << "30" << "Dec Deg" << "";
+    QTest::newRow("acos 1") << "1 shift cos" << "0" << "Dec Deg" << "";
+    QTest::newRow("acos -1") << "1 shift 8 shift cos" << "180" << "Dec Deg" << "";
+    QTest::newRow("atan 1") << "1 shift tan" << "45" << "Dec Deg" << "";
+    QTest::newRow("asin 2") << "2 shift sin" << invalid << "Dec Deg" << "locked";
+    QTest::newRow("acos -2") << "2 shift 8 shift cos" << invalid << "Dec Deg" << "locked";
+    QTest::newRow("atan of anything") << "1000000 shift tan" << "89.99994270422" << "Dec Deg" << "";
+
+    // Trigonometry in radians
+    QTest::newRow("sin pi") << radians + " shift 7 sin" << "0" << "Dec Rad" << "";
+    QTest::newRow("sin of a tiny angle") << radians + " 0.000000005 sin" << "0" << "Dec Rad" << "";
+    QTest::newRow("sin 1") << radians + " 1 sin" << "0.8414709848079" << "Dec Rad" << "";
+    QTest::newRow("cos pi") << radians + " shift 7 cos" << "-1" << "Dec Rad" << "";
+    QTest::newRow("tan 1") << radians + " 1 tan" << "1.5574077246549" << "Dec Rad" << "";
+    QTest::newRow("asin 1") << radians + " 1 shift sin" << "1.5707963267949" << "Dec Rad" << "";
+    QTest::newRow("degrees again") << radians + " deg 30 sin" << "0.5" << "Dec Deg" << "";
+
+    // Logarithms, powers and roots
+    QTest::newRow("log 0") << "0 log" << invalid << "Dec Deg" << "locked";
+    QTest::newRow("log 1000") << "1000 log" << "3" << "Dec Deg" << "";
+    QTest::newRow("log -1") << "1 shift 8 log" << "nan" << "Dec Deg" << "";
+    QTest::newRow("10^0.5") << "0.5 shift log" << "3.1622776601684" << "Dec Deg" << "";
+    QTest::newRow("ln 0") << "0 ln" << invalid << "Dec Deg" << "locked";
+    QTest::newRow("ln 1") << "1 ln" << "0" << "Dec Deg" << "";
+    QTest::newRow("e^1") << "1 shift ln" << "2.718281828459" << "Dec Deg" << "";
+    QTest::newRow("cube root 27") << "27 shift cube" << "3" << "Dec Deg" << "";
+    QTest::newRow("cube root 64") << "64 shift cube" << "4" << "Dec Deg" << "";
+    QTest::newRow("cube root -8") << "8 shift 8 shift cube" << "nan" << "Dec Deg" << "";
+    QTest::newRow("cube 2.5") << "2.5 cube" << "15.625" << "Dec Deg" << "";
+    QTest::newRow("square root 16") << "16 shift sq" << "4" << "Dec Deg" << "";
+    QTest::newRow("square root -4") << "4 shift 8 shift sq" << "nan" << "Dec Deg" << "";
+    QTest::newRow("square") << "12 sq" << "144" << "Dec Deg" << "";
+    QTest::newRow("function drops pending operation") << "2 + 30 sin" << "0.5" << "Dec Deg" << "";
+    QTest::newRow("nothing pending after function") << "2 + 30 sin =" << "0.5" << "Dec Deg" << "";
+    QTest::newRow("function of a function") << "90 sin shift sin" << "90" << "Dec Deg" << "";
+    QTest::newRow("result is the left operand") << "30 sin + 1 =" << "1.5" << "Dec Deg" << "";
+    QTest::newRow("digit after function") << "30 sin 5" << "5" << "Dec Deg" << "";
+
+    // Shifted digit keys
+    QTest::newRow("reciprocal") << "4 shift 6" << "0.25" << "Dec Deg" << "";
+    QTest::newRow("reciprocal of 3") << "3 shift 6" << "0.33333333333333" << "Dec Deg" << "";
+    QTest::newRow("digit replaces reciprocal") << "4 shift 6 5" << "5" << "Dec Deg" << "";
+    QTest::newRow("reciprocal of 0") << "0 shift 6" << divideByZero << "Dec Deg" << "locked";
+    QTest::newRow("pi") << "shift 7" << "3.1415926535898" << "Dec Deg" << "";
+    QTest::newRow("pi read back") << "shift 7 + 1 =" << "4.1415926535898" << "Dec Deg" << "";
+    QTest::newRow("change of sign") << "5 shift 8" << "-5" << "Dec Deg" << "";
+    QTest::newRow("typing on after sign") << "5 shift 8 2" << "-52" << "Dec Deg" << "";
+    QTest::newRow("sign refused on negative") << "5 shift 8 shift 8" << "-5" << "Dec Deg" << "";
+    QTest::newRow("sign refused on 0") << "shift 8" << "0" << "Dec Deg" << "";
+    QTest::newRow("refused sign ends shift") << "shift 8 5" << "5" << "Dec Deg" << "";
+    QTest::newRow("negated result replaced") << "2 + 3 = shift 8 7" << "7" << "Dec Deg" << "";
+    QTest::newRow("negative operand") << "5 shift 8 + 2 =" << "-3" << "Dec Deg" << "";
+    QTest::newRow("factorial") << "5 shift 9" << "120" << "Dec Deg" << "";
+    QTest::newRow("factorial of 0") << "0 shift 9" << "1" << "Dec Deg" << "";
+    QTest::newRow("factorial of 3.5") << "3.5 shift 9" << "13.125" << "Dec Deg" << "";
+    QTest::newRow("factorial of 0.5") << "0.5 shift 9" << "1" << "Dec Deg" << "";
+    QTest::newRow("factorial of -3") << "3 shift 8 shift 9" << invalid << "Dec Deg" << "locked";
+    QTest::newRow("factorial of 170") << "170 shift 9" << "7.257415615308e+306" << "Dec Deg" << "";
+    QTest::newRow("factorial of 171") << "171 shift 9" << "inf" << "Dec Deg" << "";
+    QTest::newRow("pending operand kept") << "5 + 3 shift 9 =" << "11" << "Dec Deg" << "";
+    QTest::newRow("reciprocal keeps pending operand") << "5 + 4 shift 6 =" << "5.25" << "Dec Deg" << "";
+    QTest::newRow("sign keeps pending operand") << "5 + 3 shift 8 =" << "2" << "Dec Deg" << "";
+    QTest::newRow("factorial then operator") << "3 shift 9 + 1 =" << "7" << "Dec Deg" << "";
+    QTest::newRow("hex reciprocal") << toHex + " 1 shift 6" << "1" << "Hex Deg" << "hex";
+    QTest::newRow("hex pi") << toHex + " 1 shift 7" << "1" << "Hex Deg" << "hex";
+    QTest::newRow("hex sign") << toHex + " 1 shift 8" << "1" << "Hex Deg" << "hex";
+    QTest::newRow("hex factorial") << toHex + " 1 shift 9" << "1" << "Hex Deg" << "hex";
+    QTest::newRow("hex digit after function key") << toHex + " 1 shift 9 2" << "12" << "Hex Deg" << "hex";
+
+    // Brackets
+    QTest::newRow("bracket times") << "2 * ( 3 + 4 ) =" << "14" << "Dec Deg" << "";
+    QTest::newRow("bracket divide") << "9 / ( 5 - 2 ) =" << "3" << "Dec Deg" << "";
+    QTest::newRow("bracket divide by zero") << "8 / ( 2 - 2 ) =" << divideByZero << "Dec Deg" << "locked";
+    QTest::newRow("bracket alone") << "( 3 + 4 ) =" << "7" << "Dec Deg" << "";
+    QTest::newRow("open bracket") << "5 (" << "(" << "Dec Deg" << "";
+    QTest::newRow("digit replaces bracket") << "( 5" << "5" << "Dec Deg" << "";
+    QTest::newRow("0 replaces bracket") << "( 0 5" << "5" << "Dec Deg" << "";
+    QTest::newRow("close bracket shows inside") << "( 3 + 4 )" << "7" << "Dec Deg" << "";
+    QTest::newRow("operator after bracket") << "2 * ( 3 + 4 ) - 1 =" << "13" << "Dec Deg" << "";
+    QTest::newRow("operator after bracket shows it") << "2 * ( 3 + 4 ) -" << "14" << "Dec Deg" << "";
+    QTest::newRow("power of a bracket") << "2 xy ( 1 + 2 ) =" << "8" << "Dec Deg" << "";
+    QTest::newRow("root of a bracket") << "3 shift xy ( 4 + 4 ) =" << "2" << "Dec Deg" << "";
+    QTest::newRow("exponent of a bracket") << "12 E ( 1 + 2 ) =" << "12000" << "Dec Deg" << "";
+    QTest::newRow("close without open") << "2 + 3 ) =" << "5" << "Dec Deg" << "";
+
+    // Exponent entry
+    QTest::newRow("exponent") << "12.5 E 3 =" << "12500" << "Dec Deg" << "";
+    QTest::newRow("exponent then operator") << "1.5 E 2 * 2 =" << "300" << "Dec Deg" << "";
+    QTest::newRow("exponent mark shown") << "12 E" << "12E" << "Dec Deg" << "";
+    QTest::newRow("exponent digits shown") << "12 E 3" << "12E3" << "Dec Deg" << "";
+    QTest::newRow("exponent on 0") << "E" << "0" << "Dec Deg" << "";
+    QTest::newRow("exponent on result") << "2 + 3 = E" << "5" << "Dec Deg" << "";
+    QTest::newRow("second mark") << "12 E E" << "12E" << "Dec Deg" << "";
+    QTest::newRow("empty exponent") << "12 E =" << "12" << "Dec Deg" << "";
+    QTest::newRow("exponent starting with 0") << "1 E 0 5 =" << "100000" << "Dec Deg" << "";
+    QTest::newRow("negative mantissa") << "5 shift 8 E 2 =" << "-500" << "Dec Deg" << "";
+
+    // Answer recall
+    QTest::newRow("answer") << "1 / 3 = ans" << "0.33333333333333" << "Dec Deg" << "";
+    QTest::newRow("answer after clear") << "1 / 3 = CE ans" << "0" << "Dec Deg" << "";
+    QTest::newRow("answer is an operand") << "2 + 3 = ans + 1 =" << "6" << "Dec Deg" << "";
+    QTest::newRow("answer as right operand") << "2 + 3 = 5 + ans =" << "10" << "Dec Deg" << "";
+    QTest::newRow("answer then operator continues") << "2 + 3 = 5 + ans + 1 =" << "11" << "Dec Deg" << "";
+    QTest::newRow("0 replaces answer") << "2 + 3 = ans 0" << "0" << "Dec Deg" << "";
+    QTest::newRow("answer after function") << "30 sin = ans" << "0.5" << "Dec Deg" << "";
+    QTest::newRow("answer after reciprocal") << "4 shift 6 ans" << "0.25" << "Dec Deg" << "";
+    QTest::newRow("answer after factorial") << "5 shift 9 ans" << "120" << "Dec Deg" << "";
+    QTest::newRow("pi leaves answer") << "2 + 3 = shift 7 ans" << "5" << "Dec Deg" << "";
+
+    // Number bases
+    QTest::newRow("255 to hex") << "255 " + toHex << "FF" << "Hex Deg" << "hex";
+    QTest::newRow("and back") << "255 " + toHex + " hex" << "255" << "Dec Deg" << "";
+    QTest::newRow("fraction to hex") << "12.7 " + toHex << "C" << "Hex Deg" << "hex";
+    QTest::newRow("negative to hex") << "12.7 shift 8 " + toHex << "FFFFFFFFFFFFFFF4" << "Hex Deg" << "hex";
+    QTest::newRow("negative hex to decimal") << "12.7 shift 8 " + toHex + " hex" << "-12" << "Dec Deg" << "";
+    QTest::newRow("decimal to decimal") << "3.9 hex" << "3" << "Dec Deg" << "";
+    QTest::newRow("big to hex") << "16777217 " + toHex << "1000001" << "Hex Deg" << "hex";
+    QTest::newRow("to binary") << "10 bin" << "1010" << "Bin Deg" << "bin";
+    QTest::newRow("binary to octal") << "10 bin shift bin" << "12" << "Oct Deg" << "oct";
+    QTest::newRow("above int range") << "3000000000 " + toHex << "7FFFFFFF" << "Hex Deg" << "hex";
+    QTest::newRow("above int range with point") << "3000000000.5 " + toHex << "7FFFFFFF" << "Hex Deg" << "hex";
+    QTest::newRow("below int range") << "3000000000 shift 8 " + toHex << "FFFFFFFF80000000" << "Hex Deg" << "hex";
+    QTest::newRow("exponent form") << "10 xy 20 = " + toHex << "7FFFFFFF" << "Hex Deg" << "hex";
+    QTest::newRow("not a number") << "4 shift 8 shift sq " + toHex << "0" << "Hex Deg" << "hex";
+    QTest::newRow("hex quotient") << toHex + " 7 / 2 =" << "3" << "Hex Deg" << "hex";
+    QTest::newRow("hex sum to octal") << toHex + " 7 + 1 = shift bin" << "10" << "Oct Deg" << "oct";
+    QTest::newRow("pending operation survives base") << "5 + " + toHex + " 3 =" << "8" << "Hex Deg" << "hex";
+    QTest::newRow("base key ends shift") << toHex + " 1" << "1" << "Hex Deg" << "hex";
+}
+
+#endif // SCIENTIFICSEQUENCES_H
