@@ -1,0 +1,44 @@
+#ifndef SCALEDICONENGINE_H
+#define SCALEDICONENGINE_H
+
+#include <QIconEngine>
+#include <QIconEnginePlugin>
+#include <QPixmap>
+
+// An icon of one image file that is decoded only when it is first drawn, and
+// then at the size it is drawn: the JPEG decoder scales while it decodes, so
+// a 200 x 200 key face drawn at 58 x 58 never exists at full size in memory.
+class ScaledIconEngine : public QIconEngine
+{
+public:
+    explicit ScaledIconEngine(const QString &fileName);
+
+    void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state) override;
+    QSize actualSize(const QSize &size, QIcon::Mode mode, QIcon::State state) override;
+    QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state) override;
+    QIconEngine *clone() const override;
+    QString key() const override;
+    bool isNull() override;
+
+private:
+    QSize imageSize();
+
+    QString m_fileName;
+    QSize m_imageSize;
+    // The faces drawn last, normal and disabled; a key is drawn at one size.
+    QPixmap m_normal;
+    QPixmap m_disabled;
+};
+
+// Makes QIcon use ScaledIconEngine for every JPEG file, the form's key faces
+// among them.
+class ScaledIconEnginePlugin : public QIconEnginePlugin
+{
+    Q_OBJECT
+    Q_PLUGIN_METADATA(IID QIconEngineFactoryInterface_iid FILE "scalediconengine.json")
+
+public:
+    QIconEngine *create(const QString &fileName) override;
+};
+
+#endif // SCALEDICONENGINE_H
