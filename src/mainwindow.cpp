@@ -6,14 +6,18 @@
 #include "keyboardinput.h"
 #include "keytable.h"
 #include "numbertext.h"
+#include "faceprefetcher.h"
 #include "screenwatcher.h"
 #include "ui_mainwindow.h"
 
 #include <QAction>
 #include <QFont>
+#include <QImage>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTextBlock>
+#include <QTextDocument>
+#include <QUrl>
 
 #include <utility>
 
@@ -62,6 +66,11 @@ MainWindow::MainWindow(QWidget *parent)
 
     connectKeys();
     describeKeys();
+    keepIndicatorImages();
+    // Each calculator page's key faces are decoded on another core as the
+    // page is shown, while the window is still being laid out.
+    for (QWidget *page : {ui->page, ui->page_2})
+        new FacePrefetcher(page);
     new KeyboardInput(this, ui->stackedWidget);
 
     showStandard(QStringLiteral("0"));
@@ -140,6 +149,19 @@ void MainWindow::connectKeys()
         connect(button, &QPushButton::clicked, this, slot);
 }
 
+// Every display text names the indicator images, and each write of the
+// document drops the images it had loaded. Held as the document's own
+// resources they are decoded once instead of on every key press.
+void MainWindow::keepIndicatorImages()
+{
+    QTextDocument *document = ui->Scientific_textEdit->document();
+    for (const char *name : {"Decimal", "Hexadecimal", "Octal", "Binary", "Degree", "Radian", "Shift"}) {
+        const QString path = QStringLiteral(":/images/%1.jpg").arg(QLatin1String(name));
+        document->addResource(QTextDocument::ImageResource, QUrl(QStringLiteral("qrc") + path),
+                              QImage(path));
+    }
+}
+
 // Names for screen readers and tooltips; the key faces are images only.
 void MainWindow::describeKeys()
 {
@@ -186,7 +208,6 @@ bool MainWindow::pasteNumber(const QString &text)
     const int digits = NumberText::digitCount(number, 10);
 
     if (standard) {
-        ui->Simple_textEdit->clear();
         showStandard(number);
         Simple_TextLength = digits;
         PendingOperator = false;
@@ -194,7 +215,6 @@ bool MainWindow::pasteNumber(const QString &text)
         DeleteOperator = true;
         DotOperator = false;
     } else {
-        ui->Scientific_textEdit->clear();
         showScientific(number);
         Sci_TextLength = digits;
         Sci_PendingOperator = false;

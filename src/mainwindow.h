@@ -158,6 +158,7 @@ private slots:
 private:
     void connectKeys();
     void describeKeys();
+    void keepIndicatorImages();
 
     // Standard page helpers
     void showStandard(const QString &content);

@@ -206,7 +206,6 @@ void MainWindow::showPi()
     Sci_TextLength = 0;
     ShiftText = QStringLiteral("");
     if (isDecimalBase()) {
-        ui->Scientific_textEdit->clear();
         showResult(pi);
         Sci_PendingOperator = true;
     } else {
@@ -286,7 +285,6 @@ void MainWindow::Sci_ExpClick()
                 : Sci_Value1;
         Sci_BracketOperator = Sci_Operator;
         Sci_Operator = QStringLiteral("");
-        ui->Scientific_textEdit->clear();
         showScientific(QStringLiteral("("));
         endShift();
         Sci_PendingOperator = true;

@@ -83,7 +83,6 @@ void MainWindow::Sci_showNumber()
     // A digit or letter replaces a finished value and is appended to an entry.
     auto enter = [this](const QString &character) {
         if (Sci_PendingOperator) {
-            ui->Scientific_textEdit->clear();
             showScientific(character);
             Sci_PendingOperator = false;
         } else {
@@ -135,7 +134,6 @@ void MainWindow::Sci_DotClick()
 
     if (!Sci_EditText.contains(QLatin1Char('.'))) {
         if (Sci_Value == 0.0) {
-            ui->Scientific_textEdit->clear();
             showScientific(QStringLiteral("0."));
             Sci_PendingOperator = false;
             Sci_CheckingOperator = true;
@@ -145,7 +143,6 @@ void MainWindow::Sci_DotClick()
     }
     // Right after an operator or a result the point starts a new "0." entry.
     if (Sci_DotOperator) {
-        ui->Scientific_textEdit->clear();
         showScientific(QStringLiteral("0."));
         Sci_DotOperator = false;
         Sci_PendingOperator = false;

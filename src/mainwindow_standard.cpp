@@ -63,7 +63,6 @@ void MainWindow::showNumber()
     } else {
         const QString digit = QString::number(num);
         if (PendingOperator) {
-            ui->Simple_textEdit->clear();
             showStandard(digit);
             PendingOperator = false;
         } else {
@@ -83,9 +82,8 @@ void MainWindow::btnDot_Click()
     if (Edit_Text == QLatin1String("0"))
         Edit_Text.clear();
 
-    if (!standardText().contains(QLatin1Char('.'))) {
+    if (!Edit_Text.contains(QLatin1Char('.'))) {
         if (Edit_Text.isEmpty()) {
-            ui->Simple_textEdit->clear();
             showStandard(QStringLiteral("0."));
             PendingOperator = false;
             CheckingOperator = true;

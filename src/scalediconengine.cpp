@@ -1,13 +1,59 @@
 #include "scalediconengine.h"
 
 #include <QApplication>
+#include <QFuture>
+#include <QHash>
 #include <QImageReader>
+#include <QMutex>
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOption>
+#include <QtConcurrent>
 #include <QtPlugin>
 
 Q_IMPORT_PLUGIN(ScaledIconEnginePlugin)
+
+namespace {
+
+// Faces being decoded ahead of their first paint, by file and size.
+struct Prefetched
+{
+    QMutex mutex;
+    QHash<QString, QFuture<QImage>> images;
+
+    static QString key(const QString &fileName, const QSize &size)
+    {
+        return fileName + QLatin1Char('@') + QString::number(size.width()) + QLatin1Char('x')
+                + QString::number(size.height());
+    }
+
+    // The decoded face, waiting for it if it is not ready; null if none was started.
+    QImage take(const QString &fileName, const QSize &size)
+    {
+        QMutexLocker locker(&mutex);
+        QFuture<QImage> future = images.take(key(fileName, size));
+        locker.unlock();
+        return future.isValid() ? future.result() : QImage();
+    }
+};
+
+Prefetched &prefetched()
+{
+    static Prefetched instance;
+    return instance;
+}
+
+// The image fitted into `size`, never enlarged.
+QSize fitted(const QSize &image, const QSize &size)
+{
+    if (image.isEmpty())
+        return QSize();
+    return image.width() <= size.width() && image.height() <= size.height()
+            ? image
+            : image.scaled(size, Qt::KeepAspectRatio);
+}
+
+} // namespace
 
 ScaledIconEngine::ScaledIconEngine(const QString &fileName)
     : m_fileName(fileName)
@@ -21,15 +67,9 @@ QSize ScaledIconEngine::imageSize()
     return m_imageSize;
 }
 
-// The image fitted into `size`, never enlarged.
 QSize ScaledIconEngine::actualSize(const QSize &size, QIcon::Mode, QIcon::State)
 {
-    const QSize image = imageSize();
-    if (image.isEmpty())
-        return QSize();
-    return image.width() <= size.width() && image.height() <= size.height()
-            ? image
-            : image.scaled(size, Qt::KeepAspectRatio);
+    return fitted(imageSize(), size);
 }
 
 QPixmap ScaledIconEngine::pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state)
@@ -39,9 +79,10 @@ QPixmap ScaledIconEngine::pixmap(const QSize &size, QIcon::Mode mode, QIcon::Sta
         return QPixmap();
 
     if (m_normal.size() != target) {
-        QImageReader reader(m_fileName);
-        reader.setScaledSize(target);
-        m_normal = QPixmap::fromImage(reader.read());
+        QImage face = prefetched().take(m_fileName, size);
+        if (face.size() != target)
+            face = decode(m_fileName, size);
+        m_normal = QPixmap::fromImage(face);
         m_disabled = QPixmap();
     }
     if (mode != QIcon::Disabled)
@@ -54,6 +95,44 @@ QPixmap ScaledIconEngine::pixmap(const QSize &size, QIcon::Mode mode, QIcon::Sta
         m_disabled = QApplication::style()->generatedIconPixmap(QIcon::Disabled, m_normal, &option);
     }
     return m_disabled;
+}
+
+// libjpeg can scale by 1/2, 1/4 or 1/8 while it decodes, which costs a
+// fraction of a full decode; Qt lets it when the quality asked for is below
+// 50. The largest such step that stays at least as large as the target is
+// taken, and the rest is scaled smoothly.
+QImage ScaledIconEngine::decode(const QString &fileName, const QSize &size)
+{
+    QImageReader reader(fileName);
+    const QSize full = reader.size();
+    const QSize target = fitted(full, size);
+    if (target.isEmpty())
+        return QImage();
+    int denominator = 1;
+    while (denominator < 8) {
+        const int next = denominator * 2;
+        if (full.width() % next || full.height() % next || full.width() / next < target.width()
+            || full.height() / next < target.height())
+            break;
+        denominator = next;
+    }
+    if (denominator > 1) {
+        reader.setQuality(49);
+        reader.setScaledSize(full / denominator);
+    }
+    QImage image = reader.read();
+    if (!image.isNull() && image.size() != target)
+        image = image.scaled(target, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    return image;
+}
+
+void ScaledIconEngine::prefetch(const QString &fileName, const QSize &size)
+{
+    Prefetched &cache = prefetched();
+    QMutexLocker locker(&cache.mutex);
+    const QString key = Prefetched::key(fileName, size);
+    if (!cache.images.contains(key))
+        cache.images.insert(key, QtConcurrent::run(&ScaledIconEngine::decode, fileName, size));
 }
 
 void ScaledIconEngine::paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state)
@@ -73,6 +152,11 @@ QIconEngine *ScaledIconEngine::clone() const
 QString ScaledIconEngine::key() const
 {
     return QStringLiteral("ScaledIconEngine");
+}
+
+QString ScaledIconEngine::iconName()
+{
+    return m_fileName;
 }
 
 bool ScaledIconEngine::isNull()

@@ -5,9 +5,10 @@
 #include <QIconEnginePlugin>
 #include <QPixmap>
 
-// An icon of one image file that is decoded only when it is first drawn, and
-// then at the size it is drawn: the JPEG decoder scales while it decodes, so
-// a 200 x 200 key face drawn at 58 x 58 never exists at full size in memory.
+// An icon of one image file that is decoded only when it is first drawn (or
+// when the page it is on is about to be), and then at the size it is drawn:
+// the JPEG decoder scales while it decodes, so a 200 x 200 key face drawn at
+// 58 x 58 never exists at full size in memory. Its name is its file's.
 class ScaledIconEngine : public QIconEngine
 {
 public:
@@ -18,10 +19,16 @@ public:
     QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state) override;
     QIconEngine *clone() const override;
     QString key() const override;
+    QString iconName() override;
     bool isNull() override;
+
+    // Starts decoding the face in `fileName` for drawing at `size` on another
+    // thread; the icon of that file drawn at that size then takes the result.
+    static void prefetch(const QString &fileName, const QSize &size);
 
 private:
     QSize imageSize();
+    static QImage decode(const QString &fileName, const QSize &size);
 
     QString m_fileName;
     QSize m_imageSize;

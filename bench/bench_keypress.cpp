@@ -1,0 +1,115 @@
+// The cost of a key press with its display write, over realistic sequences on
+// both pages, against a bare QTextEdit::setHtml + toPlainText round trip of
+// the texts the presses wrote. Rounds of the two alternate; prints the median
+// microseconds per press of each and their ratio.
+
+#include "displaytext.h"
+#include "mainwindow.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QTextBlock>
+#include <QTextEdit>
+
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+struct Sequence
+{
+    int page;
+    QList<QPushButton *> keys;
+};
+
+QList<QPushButton *> keys(const MainWindow &window, const QString &names)
+{
+    QList<QPushButton *> list;
+    for (const QString &name : names.split(QLatin1Char(' '), Qt::SkipEmptyParts))
+        list << window.findChild<QPushButton *>(name);
+    return list;
+}
+
+double median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    MainWindow window;
+    window.show();
+    auto *pages = window.findChild<QStackedWidget *>(QStringLiteral("stackedWidget"));
+    QTextEdit *displays[] = {window.findChild<QTextEdit *>(QStringLiteral("Simple_textEdit")),
+                             window.findChild<QTextEdit *>(QStringLiteral("Scientific_textEdit"))};
+    // Bare text boxes of the same size and font for the round trips.
+    QTextEdit bare[2];
+    for (int page : {0, 1}) {
+        bare[page].setFont(displays[page]->font());
+        bare[page].setFixedSize(displays[page]->size());
+        bare[page].setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        bare[page].setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        bare[page].setReadOnly(true);
+        bare[page].show();
+    }
+
+    const QList<Sequence> sequences = {
+        {0, keys(window, "btnCE btnOne btnTwo btnThree btnPlus btnFour btnFive btnSix btnEqual")},
+        {0, keys(window, "btnCE btnNine btnNine btnDivide btnThree btnEqual btnSqrt btnTimes btnTwo btnEqual")},
+        {0, keys(window, "btnCE btnTwo btnZero btnZero btnPlus btnOne btnZero btnPercent btnEqual btnDot btnFive btnDelete")},
+        {1, keys(window, "btnCE_sci btnB_One btnC_Two btnDot_sci btnF_Five btnExp_OpenBracket btnD_Three btnEqual_sci")},
+        {1, keys(window, "btnCE_sci btnD_Three btnA_Zero btnSin btnPlus_sci btnB_One btnEqual_sci btnAns_CloseBracket")},
+        {1, keys(window, "btnCE_sci btnC_Two btnTimes_sci btnShift btnExp_OpenBracket btnD_Three btnPlus_sci "
+                         "btnE_Four btnShift btnAns_CloseBracket btnEqual_sci")},
+        {1, keys(window, "btnCE_sci btnShift btnHex_Dec btnShift btnF_Five btnShift btnF_Five btnPlus_sci "
+                         "btnB_One btnEqual_sci btnHex_Dec")},
+        {1, keys(window, "btnCE_sci btnShift btnRad_Deg btnShift btnPi_Seven btnCos btnXroot_Xy btnC_Two "
+                         "btnEqual_sci btnShift btnXfactorial_Nine")},
+    };
+
+    // One pass over the sequences, collecting the display text each press wrote.
+    QList<QPair<int, QString>> written;
+    for (const Sequence &sequence : sequences) {
+        pages->setCurrentIndex(sequence.page);
+        for (QPushButton *key : sequence.keys) {
+            key->click();
+            const QString number = DisplayText::paragraph(displays[sequence.page]->document()->lastBlock().text());
+            written.append({sequence.page, sequence.page == 0
+                                    ? number
+                                    : window.NumConversionText + window.AngleText + window.ShiftText + number});
+        }
+    }
+    const int presses = int(written.size());
+
+    std::vector<double> pressTimes, roundTripTimes;
+    QElapsedTimer timer;
+    for (int round = 0; round < 41; ++round) {
+        qint64 elapsed = 0;
+        for (const Sequence &sequence : sequences) {
+            pages->setCurrentIndex(sequence.page);
+            timer.start();
+            for (QPushButton *key : sequence.keys)
+                key->click();
+            elapsed += timer.nsecsElapsed();
+        }
+        pressTimes.push_back(double(elapsed) / presses / 1000.0);
+
+        timer.start();
+        for (const auto &[page, text] : written) {
+            bare[page].setHtml(text);
+            (void)bare[page].toPlainText();
+        }
+        roundTripTimes.push_back(double(timer.nsecsElapsed()) / presses / 1000.0);
+    }
+
+    const double press = median(pressTimes), roundTrip = median(roundTripTimes);
+    std::printf("%.2f %.2f %.3f\n", press, roundTrip, press / roundTrip);
+    return 0;
+}

@@ -1,0 +1,52 @@
+// Shows a window, paints both calculator pages, and prints the resident
+// memory in KiB.
+//
+//   bench_memory full|noimages|empty
+
+#include "benchwindow.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QStackedWidget>
+#include <QTest>
+
+#include <malloc.h>
+
+namespace {
+
+long residentKiB()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').first().toLong();
+    }
+    return -1;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: bench_memory full|noimages|empty\n");
+        return 2;
+    }
+    QMainWindow *window = makeBenchWindow(argv[1]);
+    window->show();
+    if (!QTest::qWaitForWindowExposed(window))
+        return 1;
+    if (auto *pages = window->findChild<QStackedWidget *>(QStringLiteral("stackedWidget"))) {
+        for (int page : {0, 1}) {
+            pages->setCurrentIndex(page);
+            window->repaint();
+            QCoreApplication::processEvents();
+        }
+    }
+    malloc_trim(0);
+    std::printf("%ld\n", residentKiB());
+    return 0;
+}
