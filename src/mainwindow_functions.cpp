@@ -305,6 +305,10 @@ void MainWindow::Sci_AnsClick()
         // Closing bracket: evaluate the inside; its operation waits.
         ShiftText = QStringLiteral("");
         Sci_calculate();
+        // With nothing to evaluate inside, the number stays; the display is
+        // still written anew so that the shift image goes with the shift.
+        if (Sci_Operator.isEmpty())
+            showScientific(Sci_ValueText.trimmed());
         endShift();
         BracketOperator = true;
         Sci_CheckingOperator = false;

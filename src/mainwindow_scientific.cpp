@@ -103,10 +103,13 @@ void MainWindow::Sci_showNumber()
             ++Sci_TextLength;
         }
     } else if (digit <= 5) {
-        if (Hex_DecOperator) {
+        // Letters belong to the hexadecimal base only, also when octal or
+        // binary was reached from it.
+        if (Hex_DecOperator && NumConversionText == DisplayText::hexadecimalImage) {
             ShiftText = QStringLiteral("");
             enter(QString(QChar(u'A' + digit)));
             endShift();
+            Sci_DeleteOperator = true;
         }
     } else if (digit == 6) {
         reciprocal();
@@ -123,7 +126,8 @@ void MainWindow::Sci_showNumber()
     Sci_CheckingOperator = true;
     if (digit <= 5 || !shifted)
         Sci_DotOperator = false;
-    if (!shifted || digit <= 5 || digit == 8)
+    // A shifted 0 to 5 that entered no letter leaves a result uneditable.
+    if (!shifted || digit == 8)
         Sci_DeleteOperator = true;
 }
 
@@ -132,7 +136,8 @@ void MainWindow::Sci_DotClick()
     readScientific();
     Sci_Value = Sci_ValueText.toDouble();
 
-    if (!Sci_EditText.contains(QLatin1Char('.'))) {
+    // An exponent takes no point, and a number takes one.
+    if (!Sci_EditText.contains(QLatin1Char('.')) && !Sci_EditText.contains(QLatin1Char('E'))) {
         if (Sci_Value == 0.0) {
             showScientific(QStringLiteral("0."));
             Sci_PendingOperator = false;
@@ -160,8 +165,9 @@ void MainWindow::Sci_DeleteClick()
 
     readScientific();
     Sci_ValueText.chop(1);
+    // A lone minus sign is no number: deleting the last digit of -5 leaves 0.
     const QString rest = Sci_ValueText.trimmed();
-    if (rest.isEmpty() || rest == QLatin1String("0")) {
+    if (rest.isEmpty() || rest == QLatin1String("0") || rest == QLatin1String("-")) {
         Sci_ValueText = QStringLiteral("0");
         Sci_PendingOperator = true;
         Sci_CheckingOperator = false;

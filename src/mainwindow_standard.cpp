@@ -123,6 +123,7 @@ void MainWindow::CEclick()
     CheckingOperator = false;
     EqualOperator = false;
     DeleteOperator = false;
+    DotOperator = false; // as at start, so that clear leaves the page as a new one
     Operator = QStringLiteral("");
     Value1 = 0.0;
     Value2 = 0.0;

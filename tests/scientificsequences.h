@@ -75,6 +75,8 @@ inline void addScientificSequences()
     QTest::newRow("delete after result") << "2 + 3 = del" << "5" << "Dec Deg" << "";
     QTest::newRow("delete after operator") << "1 2 + del" << "12" << "Dec Deg" << "";
     QTest::newRow("delete point") << "1 . del 2" << "12" << "Dec Deg" << "";
+    QTest::newRow("delete the digit of a negative") << "5 shift 8 del" << "0" << "Dec Deg" << "";
+    QTest::newRow("digit after deleting a negative") << "5 shift 8 del 7" << "7" << "Dec Deg" << "";
     QTest::newRow("deletes on 0 do not widen the limit")
             << "1 del del del " + ones(26) << ones(25) << "Dec Deg" << "";
     QTest::newRow("0 after result replaces it") << "5 shift 9 0" << "0" << "Dec Deg" << "";
@@ -88,7 +90,9 @@ inline void addScientificSequences()
                                          << ones(25) + "A" << "Hex Deg" << "hex";
     QTest::newRow("0 after letter") << toHex + " shift 1 0" << "B0" << "Hex Deg" << "hex";
     QTest::newRow("no letter in decimal") << "5 shift 3" << "5" << "Dec Deg Shift" << "";
-    QTest::newRow("letter in octal after hex") << toHex + " " + toOct + " shift 0" << "A" << "Oct Deg" << "oct";
+    QTest::newRow("result stays whole") << "8 shift 8 shift cube shift 4 del" << "nan" << "Dec Deg Shift" << "";
+    QTest::newRow("no letter in octal after hex") << toHex + " " + toOct + " 1 shift 0" << "1" << "Oct Deg Shift" << "oct";
+    QTest::newRow("no letter in binary after hex") << toHex + " " + toBin + " 1 shift 1" << "1" << "Bin Deg Shift" << "bin";
     QTest::newRow("clear in hex, shifted, radians") << toHex + " shift deg shift CE"
                                                     << "0" << "Dec Deg" << "";
 
@@ -272,6 +276,7 @@ inline void addScientificFunctionSequences()
     QTest::newRow("root of a bracket") << "3 shift xy ( 4 + 4 ) =" << "2" << "Dec Deg" << "";
     QTest::newRow("exponent of a bracket") << "12 E ( 1 + 2 ) =" << "12000" << "Dec Deg" << "";
     QTest::newRow("close without open") << "2 + 3 ) =" << "5" << "Dec Deg" << "";
+    QTest::newRow("close with nothing inside ends shift") << "7 )" << "7" << "Dec Deg" << "";
 
     // Exponent entry
     QTest::newRow("exponent") << "12.5 E 3 =" << "12500" << "Dec Deg" << "";
@@ -283,6 +288,8 @@ inline void addScientificFunctionSequences()
     QTest::newRow("second mark") << "12 E E" << "12E" << "Dec Deg" << "";
     QTest::newRow("empty exponent") << "12 E =" << "12" << "Dec Deg" << "";
     QTest::newRow("exponent starting with 0") << "1 E 0 5 =" << "100000" << "Dec Deg" << "";
+    QTest::newRow("no point in an exponent") << "5 E 2 . 1 =" << "5e+21" << "Dec Deg" << "";
+    QTest::newRow("no point right after the mark") << "1.5 E . 2 =" << "150" << "Dec Deg" << "";
     QTest::newRow("negative mantissa") << "5 shift 8 E 2 =" << "-500" << "Dec Deg" << "";
 
     // Answer recall

@@ -47,7 +47,7 @@ void TestScientific::entryState_data()
     QTest::newRow("refused digit") << ones(27) << 25 << "checking delete";
     QTest::newRow("0 at start") << "0" << 1 << "pending checking delete";
     QTest::newRow("letter") << toHex + " shift 0" << 0 << "checking delete";
-    QTest::newRow("shifted 0 in decimal") << "shift 0" << 0 << "pending checking delete";
+    QTest::newRow("shifted 0 in decimal") << "shift 0" << 0 << "pending checking";
     QTest::newRow("point writes 0.") << "." << 0 << "checking";
     QTest::newRow("point appends") << "1 ." << 1 << "checking delete";
     QTest::newRow("delete") << "1 2 del" << 1 << "checking delete";

@@ -1,0 +1,281 @@
+// Random key sequences on both pages, with screen turns and about pages in
+// between, checking after every step what must always hold. A failure prints
+// its seed and the steps so far; RANDOM_SEED and RANDOM_SEQUENCES replay or
+// widen the run.
+
+#include "scientificchecks.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+#include <QRegularExpression>
+#include <QScreen>
+
+#include <qpa/qwindowsysteminterface.h>
+
+#include <random>
+
+namespace {
+
+const int stepsPerSequence = 60;
+
+void setScreen(const QSize &size)
+{
+    const QRect geometry(QPoint(0, 0), size);
+    QWindowSystemInterface::handleScreenGeometryChange(QGuiApplication::primaryScreen(), geometry, geometry);
+    QWindowSystemInterface::flushWindowSystemEvents();
+}
+
+QStringList disabledKeys(const QWidget *page)
+{
+    QStringList names;
+    for (const QPushButton *key : page->findChildren<QPushButton *>()) {
+        if (!key->isEnabled())
+            names << key->objectName();
+    }
+    names.sort();
+    return names;
+}
+
+QStringList images(const QTextEdit *display)
+{
+    QStringList names;
+    for (QTextBlock block = display->document()->begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            if (it.fragment().charFormat().isImageFormat())
+                names << it.fragment().charFormat().toImageFormat().name();
+        }
+    }
+    return names;
+}
+
+QString shownText(const QTextEdit *display)
+{
+    QString text = display->document()->lastBlock().text();
+    text.remove(QChar::ObjectReplacementCharacter);
+    return text.trimmed();
+}
+
+QString imageOf(const QString &indicator)
+{
+    static const QRegularExpression source(QStringLiteral("src=\"([^\"]+)\""));
+    return source.match(indicator).captured(1);
+}
+
+// The state that the clear key of each page must bring back.
+QString standardState(const MainWindow &w, const QWidget *page, const QTextEdit *display)
+{
+    return QStringList{QString::number(w.Simple_TextLength), QString::number(w.Value1),
+                       QString::number(w.Value2), QString::number(w.PendingOperator),
+                       QString::number(w.CheckingOperator), QString::number(w.EqualOperator),
+                       QString::number(w.DeleteOperator), QString::number(w.DotOperator), w.Operator,
+                       display->toHtml(), disabledKeys(page).join(',')}
+            .join('|');
+}
+
+QString scientificState(const MainWindow &w, const QWidget *page, const QTextEdit *display)
+{
+    return QStringList{QString::number(w.Sci_TextLength), QString::number(w.Sci_Value1),
+                       QString::number(w.Sci_Value2), QString::number(w.Sci_Ans),
+                       QString::number(w.Sci_FirstValue), QString::number(w.Sci_PendingOperator),
+                       QString::number(w.Sci_CheckingOperator), QString::number(w.Sci_EqualOperator),
+                       QString::number(w.Sci_DeleteOperator), QString::number(w.Sci_DotOperator),
+                       QString::number(w.ShiftOperator), QString::number(w.shiftNum),
+                       QString::number(w.AngleOperator), QString::number(w.Hex_DecOperator),
+                       QString::number(w.BracketOperator), w.Sci_Operator, w.Sci_BracketOperator,
+                       w.NumConversionText, w.AngleText, w.ShiftText, display->toHtml(),
+                       disabledKeys(page).join(',')}
+            .join('|');
+}
+
+class Run
+{
+public:
+    Run(quint32 seed, const MainWindow &fresh)
+        : m_random(seed)
+        , m_seed(seed)
+        , m_fresh(fresh)
+    {
+        m_window.show();
+        m_pages = m_window.findChild<QStackedWidget *>("stackedWidget");
+        m_about = m_window.menuBar()->actions().first()->menu()->actions().first();
+    }
+
+    // Runs the steps; returns an empty string or what went wrong, with the
+    // steps that led there.
+    QString go()
+    {
+        for (int step = 0; step < stepsPerSequence; ++step) {
+            const QString problem = takeStep();
+            if (!problem.isEmpty())
+                return QStringLiteral("seed %1: %2\n  steps: %3").arg(m_seed).arg(problem, m_steps.join(' '));
+        }
+        return QString();
+    }
+
+private:
+    int below(int n) { return std::uniform_int_distribution<int>(0, n - 1)(m_random); }
+
+    QString takeStep()
+    {
+        const int page = m_pages->currentIndex();
+        if (page >= 2 || below(100) < 4)
+            return changePage(page);
+
+        QWidget *shown = m_pages->currentWidget();
+        const QList<QPushButton *> keys = shown->findChildren<QPushButton *>();
+        QPushButton *key = keys.at(below(int(keys.size())));
+        m_steps << key->objectName();
+        auto *display = page == 0 ? standardDisplay() : scientificDisplay();
+        const QString before = display->toHtml();
+        const bool enabled = key->isEnabled();
+        QTest::mouseClick(key, Qt::LeftButton);
+
+        if (!enabled && display->toHtml() != before)
+            return QStringLiteral("the disabled key %1 changed the display").arg(key->objectName());
+        if (key->objectName() == QLatin1String("btnCE")
+            && standardState(m_window, shown, display) != standardState(m_fresh, freshPage(0), freshDisplay(0)))
+            return QStringLiteral("clear did not restore the standard page");
+        if (key->objectName() == QLatin1String("btnCE_sci")
+            && scientificState(m_window, shown, display) != scientificState(m_fresh, freshPage(1), freshDisplay(1)))
+            return QStringLiteral("clear did not restore the scientific page");
+        const QString standard = checkStandard();
+        return standard.isEmpty() ? checkScientific() : standard;
+    }
+
+    QString changePage(int page)
+    {
+        static const QSize shapes[] = {{480, 800}, {800, 480}, {700, 700}, {600, 1024}};
+        const int choice = below(page >= 2 ? 4 : 3);
+        if (choice == 0 && page >= 2) {
+            m_steps << QStringLiteral("close");
+            const char *close = page == 2 ? "Simple_CloseButton" : "Scientific_CloseButton";
+            QTest::mouseClick(m_window.findChild<QPushButton *>(close), Qt::LeftButton);
+        } else if (choice == 1) {
+            m_steps << QStringLiteral("about");
+            m_about->trigger();
+        } else {
+            const QSize shape = shapes[below(4)];
+            m_steps << QStringLiteral("screen:%1x%2").arg(shape.width()).arg(shape.height());
+            setScreen(shape);
+        }
+        return checkStandard() + checkScientific();
+    }
+
+    QTextEdit *standardDisplay() const { return m_window.findChild<QTextEdit *>("Simple_textEdit"); }
+    QTextEdit *scientificDisplay() const { return m_window.findChild<QTextEdit *>("Scientific_textEdit"); }
+    const QWidget *freshPage(int index) const { return m_fresh.findChild<QStackedWidget *>("stackedWidget")->widget(index); }
+    const QTextEdit *freshDisplay(int index) const
+    {
+        return m_fresh.findChild<QTextEdit *>(index == 0 ? "Simple_textEdit" : "Scientific_textEdit");
+    }
+
+    QString checkStandard() const
+    {
+        static const QRegularExpression number(
+                QStringLiteral("^-?([0-9]+\\.?[0-9]*(e[+-][0-9]+)?|nan|inf)$"));
+        const QString shown = shownText(standardDisplay());
+        const QStringList disabled = disabledKeys(m_pages->widget(0));
+        if (shown == QLatin1String("Cannot divide by zero")) {
+            if (disabled.size() != 19)
+                return QStringLiteral("the standard page shows its message but is not locked");
+        } else if (!number.match(shown).hasMatch()) {
+            return QStringLiteral("the standard page shows \"%1\"").arg(shown);
+        } else if (!disabled.isEmpty()) {
+            return QStringLiteral("the standard page is locked without a message");
+        }
+        return QString();
+    }
+
+    QString checkScientific() const
+    {
+        const MainWindow &w = m_window;
+        const QTextEdit *display = scientificDisplay();
+        const QString shown = shownText(display);
+        const QStringList disabled = disabledKeys(m_pages->widget(1));
+        if (disabled.contains(QLatin1String("btnCE_sci")))
+            return QStringLiteral("the clear key is disabled");
+
+        if (w.ShiftOperator != (w.shiftNum % 2 == 1)
+            || w.ShiftOperator != (w.ShiftText == DisplayText::shiftImage))
+            return QStringLiteral("the shift state and its image disagree");
+        if (w.AngleOperator != (w.AngleText == DisplayText::radianImage))
+            return QStringLiteral("the angle and its image disagree");
+        QStringList expected = {imageOf(w.NumConversionText), imageOf(w.AngleText)};
+        if (!w.ShiftText.isEmpty())
+            expected << imageOf(w.ShiftText);
+        if (images(display) != expected)
+            return QStringLiteral("the display shows the indicators %1").arg(images(display).join(','));
+
+        const bool message = shown == QLatin1String("Cannot divide by zero")
+                || shown == QLatin1String("Invalid input for function");
+        if (message)
+            return disabled == scientificDisabledKeys("locked")
+                    ? QString()
+                    : QStringLiteral("the scientific page shows a message but is not locked");
+
+        static const QRegularExpression decimal(QStringLiteral(
+                "^(-?[0-9]+\\.?[0-9]*(E[0-9]*|e[+-][0-9]+)?|-?nan|-?inf|\\()$"));
+        static const QRegularExpression hexadecimal(QStringLiteral("^[0-9A-F]+$"));
+        static const QRegularExpression octal(QStringLiteral("^[0-7]+$"));
+        static const QRegularExpression binary(QStringLiteral("^[01]+$"));
+        const QRegularExpression *pattern = &decimal;
+        QString keys;
+        if (w.NumConversionText == DisplayText::hexadecimalImage) {
+            pattern = &hexadecimal;
+            keys = QStringLiteral("hex");
+        } else if (w.NumConversionText == DisplayText::octalImage) {
+            pattern = &octal;
+            keys = QStringLiteral("oct");
+        } else if (w.NumConversionText == DisplayText::binaryImage) {
+            pattern = &binary;
+            keys = QStringLiteral("bin");
+        }
+        if (!pattern->match(shown).hasMatch())
+            return QStringLiteral("the scientific page shows \"%1\"").arg(shown);
+        if (disabled != scientificDisabledKeys(keys))
+            return QStringLiteral("the keys disabled are %1").arg(disabled.join(','));
+        return QString();
+    }
+
+    std::mt19937 m_random;
+    quint32 m_seed;
+    const MainWindow &m_fresh;
+    MainWindow m_window;
+    QStackedWidget *m_pages = nullptr;
+    QAction *m_about = nullptr;
+    QStringList m_steps;
+};
+
+} // namespace
+
+class TestRandom : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void randomSequences();
+};
+
+void TestRandom::randomSequences()
+{
+    const quint32 firstSeed = qEnvironmentVariableIsSet("RANDOM_SEED")
+            ? qEnvironmentVariable("RANDOM_SEED").toUInt()
+            : 20261207u;
+    const int sequences = qEnvironmentVariableIsSet("RANDOM_SEQUENCES")
+            ? qEnvironmentVariableIntValue("RANDOM_SEQUENCES")
+            : 2000;
+
+    setScreen({800, 480});
+    MainWindow fresh;
+    for (int i = 0; i < sequences; ++i) {
+        setScreen({800, 480});
+        Run run(firstSeed + quint32(i), fresh);
+        const QString problem = run.go();
+        if (!problem.isEmpty())
+            QFAIL(qPrintable(problem));
+    }
+}
+
+QTEST_MAIN(TestRandom)
+#include "tst_random.moc"
