@@ -86,6 +86,8 @@ void TestScientific::entryState()
     QCOMPARE(w.Sci_TextLength, counter);
 }
 
+// Where the page cannot show the answer key (integer bases, a locked page),
+// the memory is read directly.
 void TestScientific::answerMemory_data()
 {
     QTest::addColumn<QString>("keys");
@@ -98,6 +100,15 @@ void TestScientific::answerMemory_data()
     QTest::newRow("equals alone") << "7 =" << 0.0;
     QTest::newRow("integer bases leave it") << "1 + 2 = " + toHex + " 1 + 1 =" << 3.0;
     QTest::newRow("clear") << "1 + 2 = CE" << 0.0;
+    QTest::newRow("converted to hex") << "255 " + toHex << 255.0;
+    QTest::newRow("back to decimal leaves it") << "255 " + toHex + " 1 hex" << 255.0;
+    QTest::newRow("fraction cut") << "12.7 " + toHex << 12.0;
+    QTest::newRow("decimal to decimal") << "3.9 hex" << 3.0;
+    QTest::newRow("exact above 2^24") << "16777217 " + toHex << 16777217.0;
+    QTest::newRow("binary leaves it") << "2 + 3 = 10 bin" << 5.0;
+    QTest::newRow("rejected arc sine leaves it") << "2 + 3 = 2 shift sin" << 5.0;
+    QTest::newRow("reciprocal of 0 leaves it") << "2 + 3 = 0 shift 6" << 5.0;
+    QTest::newRow("bracket divide by zero keeps the inside") << "8 / ( 2 - 2 ) =" << 0.0;
 }
 
 void TestScientific::answerMemory()
