@@ -176,6 +176,8 @@ private:
                 QStringLiteral("^-?([0-9]+\\.?[0-9]*(e[+-][0-9]+)?|nan|inf)$"));
         const QString shown = shownText(standardDisplay());
         const QStringList disabled = disabledKeys(m_pages->widget(0));
+        if (disabled.contains(QLatin1String("btnCE")))
+            return QStringLiteral("the standard clear key is disabled");
         if (shown == QLatin1String("Cannot divide by zero")) {
             if (disabled.size() != 19)
                 return QStringLiteral("the standard page shows its message but is not locked");
