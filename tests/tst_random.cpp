@@ -4,27 +4,18 @@
 // widen the run.
 
 #include "scientificchecks.h"
+#include "screenturn.h"
 
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
 #include <QRegularExpression>
-#include <QScreen>
-
-#include <qpa/qwindowsysteminterface.h>
 
 #include <random>
 
 namespace {
 
 const int stepsPerSequence = 60;
-
-void setScreen(const QSize &size)
-{
-    const QRect geometry(QPoint(0, 0), size);
-    QWindowSystemInterface::handleScreenGeometryChange(QGuiApplication::primaryScreen(), geometry, geometry);
-    QWindowSystemInterface::flushWindowSystemEvents();
-}
 
 QStringList disabledKeys(const QWidget *page)
 {
@@ -157,7 +148,7 @@ private:
         } else {
             const QSize shape = shapes[below(4)];
             m_steps << QStringLiteral("screen:%1x%2").arg(shape.width()).arg(shape.height());
-            setScreen(shape);
+            turnScreen(shape);
         }
         return checkStandard() + checkScientific();
     }
@@ -268,10 +259,10 @@ void TestRandom::randomSequences()
             ? qEnvironmentVariableIntValue("RANDOM_SEQUENCES")
             : 2000;
 
-    setScreen({800, 480});
+    turnScreen({800, 480});
     MainWindow fresh;
     for (int i = 0; i < sequences; ++i) {
-        setScreen({800, 480});
+        turnScreen({800, 480});
         Run run(firstSeed + quint32(i), fresh);
         const QString problem = run.go();
         if (!problem.isEmpty())

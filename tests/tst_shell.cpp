@@ -1,4 +1,5 @@
 #include "calculatorharness.h"
+#include "screenturn.h"
 
 #include <QAction>
 #include <QDirIterator>
@@ -27,14 +28,10 @@ struct ReceiverCount : QObject
     }
 };
 
-// Turns the primary screen the way the window system reports a rotation.
 void setScreen(const QSize &size)
 {
-    QScreen *screen = QGuiApplication::primaryScreen();
-    const QRect geometry(QPoint(0, 0), size);
-    QWindowSystemInterface::handleScreenGeometryChange(screen, geometry, geometry);
-    QWindowSystemInterface::flushWindowSystemEvents();
-    QCOMPARE(screen->geometry(), geometry);
+    turnScreen(size);
+    QCOMPARE(QGuiApplication::primaryScreen()->geometry(), QRect(QPoint(0, 0), size));
 }
 
 QSize screenSize(const QString &shape)

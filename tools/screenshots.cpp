@@ -5,6 +5,7 @@
 //   screenshots <output folder>
 
 #include "mainwindow.h"
+#include "screenturn.h"
 
 #include <QAction>
 #include <QApplication>
@@ -12,20 +13,10 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QScreen>
 #include <QTest>
 
-#include <qpa/qwindowsysteminterface.h>
 
 namespace {
-
-void turnScreen(const QSize &size)
-{
-    const QRect geometry(QPoint(0, 0), size);
-    QWindowSystemInterface::handleScreenGeometryChange(QGuiApplication::primaryScreen(),
-                                                       geometry, geometry);
-    QWindowSystemInterface::flushWindowSystemEvents();
-}
 
 void press(MainWindow &window, const QStringList &keys)
 {
