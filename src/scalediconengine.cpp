@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QFuture>
-#include <QHash>
 #include <QImageReader>
 #include <QMutex>
 #include <QPainter>
@@ -78,23 +77,23 @@ QPixmap ScaledIconEngine::pixmap(const QSize &size, QIcon::Mode mode, QIcon::Sta
     if (target.isEmpty())
         return QPixmap();
 
-    if (m_normal.size() != target) {
+    Faces &faces = m_faces[quint64(target.width()) << 32 | quint64(target.height())];
+    if (faces.normal.isNull()) {
         QImage face = prefetched().take(m_fileName, size);
         if (face.size() != target)
             face = decode(m_fileName, size);
-        m_normal = QPixmap::fromImage(face);
-        m_disabled = QPixmap();
+        faces.normal = QPixmap::fromImage(face);
     }
     if (mode != QIcon::Disabled)
-        return m_normal;
+        return faces.normal;
 
     // Greyed the way the style greys any disabled icon.
-    if (m_disabled.isNull()) {
+    if (faces.disabled.isNull()) {
         QStyleOption option;
         option.palette = QGuiApplication::palette();
-        m_disabled = QApplication::style()->generatedIconPixmap(QIcon::Disabled, m_normal, &option);
+        faces.disabled = QApplication::style()->generatedIconPixmap(QIcon::Disabled, faces.normal, &option);
     }
-    return m_disabled;
+    return faces.disabled;
 }
 
 // libjpeg can scale by 1/2, 1/4 or 1/8 while it decodes, which costs a

@@ -2,6 +2,7 @@
 #define SCALEDICONENGINE_H
 
 #include <QIconEngine>
+#include <QHash>
 #include <QIconEnginePlugin>
 #include <QPixmap>
 
@@ -32,9 +33,14 @@ private:
 
     QString m_fileName;
     QSize m_imageSize;
-    // The faces drawn last, normal and disabled; a key is drawn at one size.
-    QPixmap m_normal;
-    QPixmap m_disabled;
+    // The faces drawn so far, normal and greyed, by size: a face shared by
+    // keys of both pages is drawn at two sizes and decoded once for each.
+    struct Faces
+    {
+        QPixmap normal;
+        QPixmap disabled;
+    };
+    QHash<quint64, Faces> m_faces;
 };
 
 // Makes QIcon use ScaledIconEngine for every JPEG file, the form's key faces
