@@ -20,6 +20,17 @@ foreach(path IN LISTS expected)
     endif()
 endforeach()
 
+# A shell finds the icon and name through the window's app id, which is the
+# desktop entry's name: entry, icon and metainfo must all carry it.
+file(READ ${work}/prefix/share/applications/${APP_ID}.desktop desktop)
+file(READ ${work}/prefix/share/metainfo/${APP_ID}.metainfo.xml metainfo)
+if(NOT desktop MATCHES "\nIcon=${APP_ID}\n")
+    message(FATAL_ERROR "desktop entry does not name the icon ${APP_ID}")
+endif()
+if(NOT metainfo MATCHES "<id>${APP_ID}</id>" OR NOT metainfo MATCHES ">${APP_ID}.desktop</launchable>")
+    message(FATAL_ERROR "metainfo does not name ${APP_ID} and its desktop entry")
+endif()
+
 execute_process(COMMAND ${CPACK} -G DEB -B ${work}/package --config ${BUILD_DIR}/CPackConfig.cmake
                 RESULT_VARIABLE result OUTPUT_VARIABLE output ERROR_VARIABLE output)
 if(result)
@@ -39,7 +50,7 @@ foreach(path IN LISTS expected)
     endif()
 endforeach()
 execute_process(COMMAND dpkg-deb --field ${packages} Depends OUTPUT_VARIABLE depends)
-if(NOT depends MATCHES "libqt6widgets6")
-    message(FATAL_ERROR "package does not depend on Qt Widgets: ${depends}")
+if(NOT depends MATCHES "libqt6widgets6" OR NOT depends MATCHES "qt6-wayland")
+    message(FATAL_ERROR "package does not depend on Qt Widgets and Qt's Wayland plugin: ${depends}")
 endif()
 message(STATUS "package ${packages} depends on ${depends}")
