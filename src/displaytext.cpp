@@ -1,5 +1,11 @@
 #include "displaytext.h"
 
+#include <QFileInfo>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextFragment>
+#include <QTextImageFormat>
+
 namespace DisplayText {
 
 QString paragraph(const QString &content)
@@ -13,6 +19,49 @@ QString cleanNumberText(const QString &plainText)
     text.remove(QLatin1Char('?'));
     text.remove(QLatin1Char(' '));
     return text;
+}
+
+namespace {
+
+bool isHidden(QChar c)
+{
+    return c == QChar::ObjectReplacementCharacter || c.isSpace();
+}
+
+} // namespace
+
+QString shownText(const QTextDocument &document)
+{
+    // Appending leaves the indicators' object characters in front of the number.
+    QString text = document.lastBlock().text();
+    text.remove(QChar::ObjectReplacementCharacter);
+    return text.trimmed();
+}
+
+int shownTextStart(const QTextDocument &document)
+{
+    const QTextBlock block = document.lastBlock();
+    const QString text = block.text();
+    int start = 0;
+    while (start < text.size() && isHidden(text.at(start)))
+        ++start;
+    return block.position() + start;
+}
+
+QString modeWords(const QTextDocument &document)
+{
+    static const QHash<QString, QString> words = {
+        {"Decimal", "decimal"}, {"Hexadecimal", "hexadecimal"}, {"Octal", "octal"},
+        {"Binary", "binary"}, {"Degree", "degrees"}, {"Radian", "radians"}, {"Shift", "shift"}};
+    QStringList modes;
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        for (auto fragment = block.begin(); !fragment.atEnd(); ++fragment) {
+            const QTextCharFormat format = fragment.fragment().charFormat();
+            if (format.isImageFormat())
+                modes.append(words.value(QFileInfo(format.toImageFormat().name()).baseName()));
+        }
+    }
+    return modes.join(QStringLiteral(", "));
 }
 
 } // namespace DisplayText

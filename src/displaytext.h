@@ -3,6 +3,8 @@
 
 #include <QString>
 
+class QTextDocument;
+
 // The texts the calculator writes into its displays with setHtml, and the
 // rule by which it reads a number back from a display's plain text.
 namespace DisplayText {
@@ -26,6 +28,16 @@ QString paragraph(const QString &content);
 // every space is dropped. Other white space (the line feed after the
 // indicators) stays; the number conversions skip it.
 QString cleanNumberText(const QString &plainText);
+
+// The number or message a display shows: its last line, without the
+// characters that stand for the indicator images. This is what Ctrl+C copies
+// and what a screen reader reads.
+QString shownText(const QTextDocument &document);
+// The document position where that text starts.
+int shownTextStart(const QTextDocument &document);
+
+// The modes the indicator images show, in words: "decimal, degrees, shift".
+QString modeWords(const QTextDocument &document);
 
 } // namespace DisplayText
 

@@ -74,7 +74,14 @@ QString description(const KeyInfo &key)
     const QString function = QString::fromUtf8(key.function);
     if (!key.shiftedFunction)
         return function;
-    return function + QStringLiteral("; with shift: ") + QString::fromUtf8(key.shiftedFunction);
+    return function + QStringLiteral("; ") + shiftedDescription(key);
+}
+
+QString shiftedDescription(const KeyInfo &key)
+{
+    if (!key.shiftedFunction)
+        return QString();
+    return QStringLiteral("with shift: ") + QString::fromUtf8(key.shiftedFunction);
 }
 
 QString keyName(int key, const QString &text)

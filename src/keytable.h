@@ -22,6 +22,8 @@ const QList<KeyInfo> &keys();
 
 // "7; with shift: π", or the one function of a single-function key.
 QString description(const KeyInfo &key);
+// "with shift: π"; empty for a single-function key.
+QString shiftedDescription(const KeyInfo &key);
 
 // The keyboard names of a key event as the table writes them: a printable
 // character as itself ("a", "A", "("), other keys by their QKeySequence

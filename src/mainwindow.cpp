@@ -3,6 +3,7 @@
 // and copy and paste of the number on show.
 
 #include "mainwindow.h"
+#include "accessibledisplay.h"
 #include "keyboardinput.h"
 #include "keytable.h"
 #include "numbertext.h"
@@ -15,7 +16,6 @@
 #include <QImage>
 #include <QMenu>
 #include <QMenuBar>
-#include <QTextBlock>
 #include <QTextDocument>
 #include <QUrl>
 
@@ -162,15 +162,19 @@ void MainWindow::keepIndicatorImages()
     }
 }
 
-// Names for screen readers and tooltips; the key faces are images only.
+// Names for screen readers and tooltips; the key faces are images only. A
+// screen reader says the name, the key's main function, then its description,
+// the shifted function.
 void MainWindow::describeKeys()
 {
     for (const KeyInfo &info : KeyTable::keys()) {
         auto *key = findChild<QPushButton *>(QLatin1String(info.objectName));
-        const QString description = KeyTable::description(info);
-        key->setAccessibleName(description);
-        key->setToolTip(description);
+        key->setAccessibleName(QString::fromUtf8(info.function));
+        key->setAccessibleDescription(KeyTable::shiftedDescription(info));
+        key->setToolTip(KeyTable::description(info));
     }
+    AccessibleDisplay::attach(ui->Simple_textEdit);
+    AccessibleDisplay::attach(ui->Scientific_textEdit);
     ui->Simple_textEdit->setAccessibleName(QStringLiteral("Standard calculator display"));
     ui->Scientific_textEdit->setAccessibleName(QStringLiteral("Scientific calculator display"));
 }
@@ -181,11 +185,7 @@ QString MainWindow::shownText() const
     if (page != StandardPage && page != ScientificPage)
         return QString();
     const QTextEdit *display = page == StandardPage ? ui->Simple_textEdit : ui->Scientific_textEdit;
-    // The number is the last line; appending leaves the indicators' object
-    // characters in front of it.
-    QString text = display->document()->lastBlock().text();
-    text.remove(QChar::ObjectReplacementCharacter);
-    return text.trimmed();
+    return DisplayText::shownText(*display->document());
 }
 
 bool MainWindow::pasteNumber(const QString &text)

@@ -3,6 +3,9 @@
 #include "standardsequences.h"
 
 #include <QAccessible>
+#include <QtGui/private/qguiapplication_p.h>
+#include <qpa/qplatformaccessibility.h>
+#include <qpa/qplatformintegration.h>
 #include <QClipboard>
 #include <QGuiApplication>
 
@@ -63,6 +66,24 @@ QString snapshot(const Calculator &calculator)
             + QString(" %1 %2 %3").arg(w.Sci_DotOperator).arg(w.Operator, w.Sci_Operator);
 }
 
+struct AccessibleEventSeen
+{
+    QObject *object;
+    QAccessible::Event type;
+    QString text;
+};
+QList<AccessibleEventSeen> accessibleEvents;
+
+void catchAccessibleEvent(QAccessibleEvent *event)
+{
+    QString text;
+    if (event->type() == QAccessible::TextUpdated)
+        text = static_cast<QAccessibleTextUpdateEvent *>(event)->textInserted();
+    else if (event->type() == QAccessible::TextInserted)
+        text = static_cast<QAccessibleTextInsertEvent *>(event)->textInserted();
+    accessibleEvents.append({event->object(), event->type(), text});
+}
+
 } // namespace
 
 class TestKeyboard : public QObject
@@ -88,6 +109,8 @@ private slots:
     void paste_data();
     void paste();
     void keysHaveAccessibleNames();
+    void displaysReadAsShown_data();
+    void displaysReadAsShown();
 };
 
 void TestKeyboard::standardSequences_data()
@@ -349,19 +372,91 @@ void TestKeyboard::keysHaveAccessibleNames()
         QSet<QString> names;
         const QList<QPushButton *> keys = pages->widget(page)->findChildren<QPushButton *>();
         for (QPushButton *key : keys) {
-            const QString name = QAccessible::queryAccessibleInterface(key)->text(QAccessible::Name);
+            QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(key);
+            const QString name = accessible->text(QAccessible::Name);
+            const QString description = accessible->text(QAccessible::Description);
             QVERIFY2(!name.isEmpty(), qPrintable(key->objectName()));
-            QCOMPARE(key->toolTip(), name);
+            // Qt gives a key without a description of its own its tooltip,
+            // here the name again, which screen readers do not repeat.
+            QCOMPARE(key->toolTip(), description == name ? name : name + "; " + description);
             names.insert(name);
         }
         QCOMPARE(names.size(), keys.size()); // a screen reader tells them apart
     }
+    const auto read = [&window](const char *key) {
+        QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(window.findChild<QPushButton *>(key));
+        return QStringList{accessible->text(QAccessible::Name), accessible->text(QAccessible::Description)};
+    };
+    QCOMPARE(read("btnPi_Seven"), QStringList({"7", "with shift: π"}));
+    QCOMPARE(read("btnSin"), QStringList({"sine", "with shift: arc sine"}));
+    QCOMPARE(read("btnCE_sci").first(), QString("clear"));
     QCOMPARE(window.findChild<QPushButton *>("btnPi_Seven")->toolTip(), QString("7; with shift: π"));
-    QCOMPARE(window.findChild<QPushButton *>("btnSin")->toolTip(), QString("sine; with shift: arc sine"));
     for (const char *display : {"Simple_textEdit", "Scientific_textEdit"}) {
         auto *edit = window.findChild<QTextEdit *>(display);
         QVERIFY(!QAccessible::queryAccessibleInterface(edit)->text(QAccessible::Name).isEmpty());
     }
+}
+
+void TestKeyboard::displaysReadAsShown_data()
+{
+    QTest::addColumn<int>("page");
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<QString>("modes");
+
+    QTest::newRow("standard") << int(Calculator::Standard) << "1 / 4 =" << "";
+    QTest::newRow("standard message") << int(Calculator::Standard) << "1 / 0 =" << "";
+    QTest::newRow("entry") << int(Calculator::Scientific) << "2 3" << "decimal, degrees";
+    QTest::newRow("shift") << int(Calculator::Scientific) << "2 3 shift" << "decimal, degrees, shift";
+    QTest::newRow("radians") << int(Calculator::Scientific) << "shift deg 1" << "decimal, radians";
+    QTest::newRow("hexadecimal") << int(Calculator::Scientific) << "shift hex 1 2" << "hexadecimal, degrees";
+    QTest::newRow("binary") << int(Calculator::Scientific) << "5 bin" << "binary, degrees";
+    QTest::newRow("message") << int(Calculator::Scientific) << "1 / 0 =" << "decimal, degrees";
+}
+
+// A screen reader reads the number or message alone, as Ctrl+C copies it,
+// hears of each change, and learns the modes from the description.
+void TestKeyboard::displaysReadAsShown()
+{
+    QFETCH(int, page);
+    QFETCH(QString, keys);
+    QFETCH(QString, modes);
+
+    // As when a screen reader runs: Qt tells of changes only then.
+    QPlatformAccessibility *platform = QGuiApplicationPrivate::platformIntegration()->accessibility();
+    QVERIFY(platform);
+    platform->setActive(true);
+    Calculator calculator{Calculator::Page(page)};
+    QAccessibleInterface *display = QAccessible::queryAccessibleInterface(calculator.display());
+    const QString modesBefore = display->text(QAccessible::Description);
+    accessibleEvents.clear();
+    QAccessible::installUpdateHandler(catchAccessibleEvent);
+    calculator.press(keys);
+    QAccessible::installUpdateHandler(nullptr);
+
+    const QString shown = calculator.shown();
+    QCOMPARE(display->text(QAccessible::Value), shown);
+    QCOMPARE(display->text(QAccessible::Description), modes);
+    QAccessibleTextInterface *text = display->textInterface();
+    QVERIFY(text);
+    QCOMPARE(text->characterCount(), shown.size());
+    QCOMPARE(text->text(0, text->characterCount()), shown);
+    // The characters lie where they are drawn.
+    const QRect last = text->characterRect(text->characterCount() - 1);
+    QCOMPARE(text->offsetAtPoint(last.center()), text->characterCount() - 1);
+    QVERIFY(display->rect().contains(last));
+
+    QString announced;
+    bool modesAnnounced = false;
+    for (const AccessibleEventSeen &event : std::as_const(accessibleEvents)) {
+        if (event.object != calculator.display())
+            continue;
+        QVERIFY2(!event.text.contains(QChar::ObjectReplacementCharacter), qPrintable(event.text));
+        if (event.type == QAccessible::TextUpdated || event.type == QAccessible::TextInserted)
+            announced = event.text;
+        modesAnnounced |= event.type == QAccessible::DescriptionChanged;
+    }
+    QCOMPARE(announced, shown);
+    QCOMPARE(modesAnnounced, modes != modesBefore);
 }
 
 QTEST_MAIN(TestKeyboard)
