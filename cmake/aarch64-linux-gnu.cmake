@@ -19,5 +19,5 @@ set(PKG_CONFIG_EXECUTABLE aarch64-linux-gnu-pkg-config CACHE FILEPATH "pkg-confi
 # Tests and other built programs run through the user-mode emulator.
 find_program(QEMU_AARCH64 NAMES qemu-aarch64-static qemu-aarch64)
 if(QEMU_AARCH64)
-    set(CMAKE_CROSSCOMPILING_EMULATOR ${QEMU_AARCH64} -L /usr/aarch64-linux-gnu)
+    set(CMAKE_CROSSCOMPILING_EMULATOR ${QEMU_AARCH64})
 endif()
