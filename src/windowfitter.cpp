@@ -1,0 +1,84 @@
+#include "windowfitter.h"
+#include "pagefitter.h"
+#include "scalediconengine.h"
+
+#include <QAbstractButton>
+#include <QEvent>
+#include <QStackedWidget>
+
+#include <algorithm>
+#include <cmath>
+
+WindowFitter::WindowFitter(QStackedWidget *pages, const QSize &formSize)
+    : QObject(pages)
+    , m_pages(pages)
+    , m_designedGeometry(pages->geometry())
+    , m_formSize(formSize)
+{
+    for (int i = 0; i < pages->count(); ++i)
+        m_fitters.push_back(std::make_unique<PageFitter>(pages->widget(i)));
+    pages->parentWidget()->installEventFilter(this);
+    connect(pages, &QStackedWidget::currentChanged, this, &WindowFitter::fit);
+}
+
+WindowFitter::~WindowFitter() = default;
+
+// The area is sized by the window's layout when the window is shown; until
+// then its size says nothing.
+bool WindowFitter::eventFilter(QObject *, QEvent *event)
+{
+    if (event->type() == QEvent::Resize) {
+        m_placed = true;
+        fit();
+    }
+    return false;
+}
+
+void WindowFitter::fit()
+{
+    const int index = m_pages->currentIndex();
+    if (index < 0 || !m_placed)
+        return;
+    PageFitter &fitter = page(index);
+    const QSize area = m_pages->parentWidget()->size();
+    const QSize content = fitter.designedSize();
+    const QSize window = m_pages->window()->size();
+    const qreal ratio = m_pages->devicePixelRatioF();
+    const qreal fits = std::min(qreal(area.width()) / content.width(), qreal(area.height()) / content.height());
+
+    qreal factor = std::min(1.0, fits);
+    QPoint origin;
+    if (window.width() > m_formSize.width() && window.height() > m_formSize.height()) {
+        factor = std::max(1.0, std::min(fits, fitter.largestFactor(ratio)));
+        origin = QPoint(int(area.width() - content.width() * factor) / 2,
+                         int(area.height() - content.height() * factor) / 2);
+    } else {
+        origin = QPoint(std::clamp(int(std::floor(area.width() - content.width() * factor)), 0, m_designedGeometry.x()),
+                        std::clamp(int(std::floor(area.height() - content.height() * factor)), 0, m_designedGeometry.y()));
+    }
+
+    const bool changed = factor != fitter.factor();
+    if (factor == 1.0 && origin == m_designedGeometry.topLeft())
+        m_pages->setGeometry(m_designedGeometry);
+    else
+        m_pages->setGeometry(QRect(origin, area - QSize(origin.x(), origin.y())));
+    fitter.apply(factor, ratio);
+    if (changed)
+        keepFacesInUse();
+}
+
+// A face is decoded per drawn size; the sizes that no key draws any more are
+// let go.
+void WindowFitter::keepFacesInUse()
+{
+    const qreal ratio = m_pages->devicePixelRatioF();
+    QList<QSize> sizes;
+    for (const QAbstractButton *button : m_pages->findChildren<QAbstractButton *>()) {
+        if (button->icon().isNull())
+            continue;
+        const QSize size = button->iconSize() * ratio;
+        if (!sizes.contains(size))
+            sizes.append(size);
+    }
+    ScaledIconEngine::keepSizes(sizes);
+}
