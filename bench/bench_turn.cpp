@@ -1,0 +1,78 @@
+// The time from a screen turn (the primary screen's geometry changes to the
+// other shape and the window is maximized to it, as a compositor does) to
+// the new page laid out at its new size and painted, against a bare page
+// switch of the window as the form lays it out, without fitting, in the
+// same run. Rounds of the two alternate; prints the median milliseconds of
+// each and their ratio.
+
+#include "mainwindow.h"
+#include "screenturn.h"
+#include "windowfitter.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QStackedWidget>
+#include <QTest>
+
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+double median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+// Laid out and painted: the pending layout and geometry events are handled,
+// then the whole window is painted at once.
+void settle(QWidget &window)
+{
+    QCoreApplication::processEvents();
+    window.repaint();
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    const QSize upright(360, 720), sideways(720, 360);
+
+    turnScreen(sideways);
+    MainWindow window;
+    window.resize(sideways);
+    window.show();
+    MainWindow form;
+    delete form.findChild<WindowFitter *>();
+    form.show();
+    if (!QTest::qWaitForWindowExposed(&window) || !QTest::qWaitForWindowExposed(&form))
+        return 1;
+    auto *formPages = form.findChild<QStackedWidget *>(QStringLiteral("stackedWidget"));
+
+    std::vector<double> turns, switches;
+    QElapsedTimer timer;
+    for (int round = 0; round < 61; ++round) {
+        const QSize shape = round % 2 ? sideways : upright;
+        timer.start();
+        turnScreen(shape);
+        window.resize(shape);
+        settle(window);
+        turns.push_back(double(timer.nsecsElapsed()) / 1e6);
+        if (window.size() != shape)
+            return 1;
+
+        timer.start();
+        formPages->setCurrentIndex(round % 2);
+        settle(form);
+        switches.push_back(double(timer.nsecsElapsed()) / 1e6);
+    }
+    // The first rounds decode the faces at their new sizes.
+    turns.erase(turns.begin(), turns.begin() + 4);
+    switches.erase(switches.begin(), switches.begin() + 4);
+    const double turn = median(turns), bare = median(switches);
+    std::printf("%.2f %.2f %.3f\n", turn, bare, turn / bare);
+    return 0;
+}
