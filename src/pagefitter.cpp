@@ -59,6 +59,7 @@ QRect scaledRect(const QRect &rect, qreal factor)
 // glyphs, line heights and frames do not scale exactly.
 constexpr qreal textStep = 0.97;
 constexpr int maxTextSteps = 24;
+constexpr qsizetype maxFoundFonts = 4;
 
 } // namespace
 
@@ -66,6 +67,12 @@ PageFitter::PageFitter(QWidget *page)
     : m_page(page)
 {
     recordWidget(page);
+    for (const WidgetValues &values : std::as_const(m_widgets)) {
+        const auto *button = qobject_cast<const QAbstractButton *>(values.widget);
+        const auto *label = qobject_cast<const QLabel *>(values.widget);
+        if (!values.ownFont && ((button && !button->text().isEmpty()) || (label && !label->text().isEmpty())))
+            m_pageFontShown = true;
+    }
     for (const QObject *child : page->children()) {
         if (auto *widget = qobject_cast<const QWidget *>(child)) {
             const QRect extent = widget->geometry();
@@ -127,7 +134,7 @@ void PageFitter::addDisplay(QTextEdit *display, const QStringList &samples, cons
     if (QLayout *layout = display->parentWidget()->layout())
         layout->activate();
     DisplayValues values{display, samples, {}, {}, display->font(), display->document()->documentMargin(),
-                         display->document()->defaultStyleSheet(), 0.0};
+                         display->document()->defaultStyleSheet(), 0.0, {}};
     for (const QUrl &url : images)
         values.images.append({url, display->document()->resource(QTextDocument::ImageResource, url).value<QImage>()});
     // Only what shows whole at design size has to stay whole.
@@ -194,7 +201,7 @@ void PageFitter::apply(qreal factor, qreal ratio)
             values.layout->activate();
     }
 
-    for (const DisplayValues &values : m_displays)
+    for (DisplayValues &values : m_displays)
         fitDisplay(values, ratio);
     for (const WidgetValues &values : m_widgets) {
         if (!values.richText.isEmpty())
@@ -219,7 +226,7 @@ void PageFitter::applyWidget(const WidgetValues &values)
         return;
     if (values.ownFont)
         widget->setFont(scaled(values.font, m_factor));
-    else if (widget == m_page) // the page passes its scaled font on to what inherits it
+    else if (widget == m_page && m_pageFontShown) // passed on to what inherits it
         widget->setFont(m_factor == 1.0 ? QFont() : scaled(values.font, m_factor));
 }
 
@@ -236,7 +243,7 @@ void PageFitter::applyLayout(const LayoutValues &values)
 // The display keeps the lines it has at design size: the font follows the
 // factor, and steps down further while a sample would need another line or
 // not fit the display's height.
-void PageFitter::fitDisplay(const DisplayValues &values, qreal ratio)
+void PageFitter::fitDisplay(DisplayValues &values, qreal ratio)
 {
     QTextDocument *document = values.display->document();
     const bool design = m_factor == 1.0;
@@ -257,8 +264,18 @@ void PageFitter::fitDisplay(const DisplayValues &values, qreal ratio)
     QFont font = scaled(values.font, m_factor);
     if (!design) {
         const QSize viewport = values.display->contentsRect().size();
-        for (int step = 0; step < maxTextSteps && !samplesFit(values, font, margin, styleSheet, viewport); ++step)
-            font.setPointSizeF(font.pointSizeF() * textStep);
+        const QString key = QStringLiteral("%1 %2 %3x%4").arg(m_factor).arg(ratio).arg(viewport.width()).arg(viewport.height());
+        const auto known = std::find_if(values.found.cbegin(), values.found.cend(),
+                                        [&key](const auto &found) { return found.first == key; });
+        if (known != values.found.cend()) {
+            font = known->second;
+        } else {
+            for (int step = 0; step < maxTextSteps && !samplesFit(values, font, margin, styleSheet, viewport); ++step)
+                font.setPointSizeF(font.pointSizeF() * textStep);
+            values.found.prepend({key, font});
+            if (values.found.size() > maxFoundFonts)
+                values.found.removeLast();
+        }
     }
     document->setDefaultStyleSheet(styleSheet);
     setParagraphMargins(document, paragraph);

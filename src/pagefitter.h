@@ -80,13 +80,16 @@ private:
         qreal margin;         // the document's
         QString styleSheet;   // the document's default one
         qreal paragraphMargin; // the spacing of the display text's paragraphs
+        // The fonts found for the last few factors and display sizes, so
+        // that turning back and forth lays no samples out.
+        QList<QPair<QString, QFont>> found;
     };
 
     void recordWidget(QWidget *widget);
     void recordLayout(QLayout *layout);
     void applyWidget(const WidgetValues &values);
     void applyLayout(const LayoutValues &values);
-    void fitDisplay(const DisplayValues &values, qreal ratio);
+    void fitDisplay(DisplayValues &values, qreal ratio);
     void fitLabel(QLabel *label, const QString &richText);
     bool samplesFit(const DisplayValues &values, const QFont &font, qreal margin, const QString &styleSheet,
                     const QSize &viewport, QList<int> *lines = nullptr);
@@ -100,6 +103,7 @@ private:
     QList<SpacerValues> m_spacers;
     QList<DisplayValues> m_displays;
     QSize m_designedSize;
+    bool m_pageFontShown = false; // something with text takes the page's font
     qreal m_factor = 1.0;
     qreal m_ratio = 1.0;
     QTextDocument *m_scratch = nullptr; // lays sample texts out
