@@ -157,14 +157,7 @@ void ScaledIconEngine::prefetch(const QString &fileName, const QSize &size)
 
 void ScaledIconEngine::keepSizes(const QList<QSize> &requested)
 {
-    static QList<QSize> before;
-    QList<QSize> kept = requested;
-    for (const QSize &size : std::as_const(before)) {
-        if (!kept.contains(size))
-            kept.append(size);
-    }
-    before = requested;
-
+    const QList<QSize> &kept = requested;
     for (ScaledIconEngine *engine : std::as_const(engines())) {
         if (engine->m_faces.isEmpty())
             continue;

@@ -31,9 +31,7 @@ public:
     static void prefetch(const QString &fileName, const QSize &size);
 
     // Lets go of every face, decoded or being decoded, that is not for one
-    // of the drawing sizes `requested` (in device pixels) or for one of the
-    // sizes requested the time before: a turn may show a page for a moment
-    // at a passing size before the window takes its new shape.
+    // of the drawing sizes `requested` (in device pixels).
     static void keepSizes(const QList<QSize> &requested);
 
 private:

@@ -24,12 +24,15 @@ WindowFitter::WindowFitter(QStackedWidget *pages, const QSize &formSize)
 WindowFitter::~WindowFitter() = default;
 
 // The area is sized by the window's layout when the window is shown; until
-// then its size says nothing.
+// then its size says nothing. The faces no key draws any more are let go
+// after a resize only: a turn switches the page before the window takes its
+// new shape, and the page's faces at that shape are still wanted.
 bool WindowFitter::eventFilter(QObject *, QEvent *event)
 {
     if (event->type() == QEvent::Resize) {
         m_placed = true;
         fit();
+        keepFacesInUse();
     }
     return false;
 }
@@ -57,14 +60,11 @@ void WindowFitter::fit()
                         std::clamp(int(std::floor(area.height() - content.height() * factor)), 0, m_designedGeometry.y()));
     }
 
-    const bool changed = factor != fitter.factor();
     if (factor == 1.0 && origin == m_designedGeometry.topLeft())
         m_pages->setGeometry(m_designedGeometry);
     else
         m_pages->setGeometry(QRect(origin, area - QSize(origin.x(), origin.y())));
     fitter.apply(factor, ratio);
-    if (changed)
-        keepFacesInUse();
 }
 
 // A face is decoded per drawn size; the sizes that no key draws any more are

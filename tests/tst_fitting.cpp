@@ -322,6 +322,8 @@ void TestFitting::memoryStaysBounded()
     }
     malloc_trim(0);
     const long last = residentKiB();
+    qInfo("resident: %ld KiB after the first resize, %ld KiB after %lld more", first, last,
+          qint64(20 * sizes.size()));
     QVERIFY2(last - first <= 2048, qPrintable(QStringLiteral("%1 KiB, then %2 KiB").arg(first).arg(last)));
 }
 
