@@ -4,6 +4,7 @@
 
 #include <QAbstractButton>
 #include <QEvent>
+#include <QScreen>
 #include <QStackedWidget>
 
 #include <algorithm>
@@ -18,7 +19,7 @@ WindowFitter::WindowFitter(QStackedWidget *pages, const QSize &formSize)
     for (int i = 0; i < pages->count(); ++i)
         m_fitters.push_back(std::make_unique<PageFitter>(pages->widget(i)));
     pages->parentWidget()->installEventFilter(this);
-    connect(pages, &QStackedWidget::currentChanged, this, &WindowFitter::fit);
+    connect(pages, &QStackedWidget::currentChanged, this, [this] { fit(true); });
 }
 
 WindowFitter::~WindowFitter() = default;
@@ -31,21 +32,32 @@ bool WindowFitter::eventFilter(QObject *, QEvent *event)
 {
     if (event->type() == QEvent::Resize) {
         m_placed = true;
-        fit();
+        fit(false);
         keepFacesInUse();
     }
     return false;
 }
 
-void WindowFitter::fit()
+// A turn switches the page as soon as the screen changes; a window that
+// filled the screen is given the turned screen only later, and the page is
+// fitted to that already, so that it is not laid out and painted, with its
+// faces decoded, at a passing size.
+void WindowFitter::fit(bool pageSwitch)
 {
     const int index = m_pages->currentIndex();
     if (index < 0 || !m_placed)
         return;
     PageFitter &fitter = page(index);
-    const QSize area = m_pages->parentWidget()->size();
+    QSize area = m_pages->parentWidget()->size();
+    QSize window = m_pages->window()->size();
+    if (const QScreen *screen = m_pages->screen(); pageSwitch && screen) {
+        const QSize available = screen->availableGeometry().size();
+        if (window != available && window == available.transposed()) {
+            area += available - window;
+            window = available;
+        }
+    }
     const QSize content = fitter.designedSize();
-    const QSize window = m_pages->window()->size();
     const qreal ratio = m_pages->devicePixelRatioF();
     const qreal fits = std::min(qreal(area.width()) / content.width(), qreal(area.height()) / content.height());
 

@@ -33,7 +33,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void fit();
+    void fit(bool pageSwitch);
     void keepFacesInUse();
 
     QStackedWidget *m_pages;
