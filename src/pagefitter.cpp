@@ -130,28 +130,34 @@ void PageFitter::recordLayout(QLayout *layout)
 
 void PageFitter::addDisplay(QTextEdit *display, const QStringList &samples, const QList<QUrl> &images)
 {
-    // The display's designed size is known once its layout has placed it.
-    if (QLayout *layout = display->parentWidget()->layout())
-        layout->activate();
     DisplayValues values{display, samples, {}, {}, display->font(), display->document()->documentMargin(),
-                         display->document()->defaultStyleSheet(), 0.0, {}};
+                         display->document()->defaultStyleSheet(), 0.0, {}, false};
     for (const QUrl &url : images)
         values.images.append({url, display->document()->resource(QTextDocument::ImageResource, url).value<QImage>()});
-    // Only what shows whole at design size has to stay whole.
-    const QSize viewport = display->contentsRect().size();
+    m_displays.append(values);
+}
+
+// How the samples show at design size, measured when the page is first
+// fitted to another size (not at start, where the window mostly has its
+// designed size): only what shows whole then has to stay whole.
+void PageFitter::measureDisplay(DisplayValues &values)
+{
+    if (QLayout *layout = values.display->parentWidget()->layout())
+        layout->activate();
+    const QSize viewport = values.display->contentsRect().size();
     QList<int> lines;
-    samplesFit(values, display->font(), values.margin, values.styleSheet, viewport, &lines);
+    samplesFit(values, values.font, values.margin, values.styleSheet, viewport, &lines);
     for (QTextBlock block = m_scratch->begin(); block.isValid(); block = block.next())
         values.paragraphMargin = std::max(values.paragraphMargin, block.blockFormat().topMargin());
     QStringList whole;
-    for (qsizetype i = 0; i < samples.size(); ++i) {
+    for (qsizetype i = 0; i < values.samples.size(); ++i) {
         if (lines.at(i) > 0) {
-            whole.append(samples.at(i));
+            whole.append(values.samples.at(i));
             values.lines.append(lines.at(i));
         }
     }
     values.samples = whole;
-    m_displays.append(values);
+    values.measured = true;
 }
 
 qreal PageFitter::largestFactor(qreal ratio) const
@@ -174,6 +180,10 @@ void PageFitter::apply(qreal factor, qreal ratio)
 {
     if (factor == m_factor && ratio == m_ratio)
         return;
+    for (DisplayValues &values : m_displays) {
+        if (!values.measured)
+            measureDisplay(values);
+    }
     m_factor = factor;
     m_ratio = ratio;
 

@@ -83,12 +83,14 @@ private:
         // The fonts found for the last few factors and display sizes, so
         // that turning back and forth lays no samples out.
         QList<QPair<QString, QFont>> found;
+        bool measured;
     };
 
     void recordWidget(QWidget *widget);
     void recordLayout(QLayout *layout);
     void applyWidget(const WidgetValues &values);
     void applyLayout(const LayoutValues &values);
+    void measureDisplay(DisplayValues &values);
     void fitDisplay(DisplayValues &values, qreal ratio);
     void fitLabel(QLabel *label, const QString &richText);
     bool samplesFit(const DisplayValues &values, const QFont &font, qreal margin, const QString &styleSheet,
