@@ -2,7 +2,7 @@
 // milliseconds since BENCH_T0 (nanoseconds since the epoch, taken by the
 // caller just before it started this process).
 //
-//   BENCH_T0=$(date +%s%N) bench_startup full|noimages|empty
+//   BENCH_T0=$(date +%s%N) bench_startup full|noimages|empty|label
 
 #include "benchwindow.h"
 
@@ -50,7 +50,7 @@ int main(int argc, char *argv[])
     const qint64 startNs = std::strtoll(std::getenv("BENCH_T0") ? std::getenv("BENCH_T0") : "0", nullptr, 10);
     QApplication app(argc, argv);
     if (argc != 2 || startNs == 0) {
-        std::fprintf(stderr, "usage: BENCH_T0=$(date +%%s%%N) bench_startup full|noimages|empty\n");
+        std::fprintf(stderr, "usage: BENCH_T0=$(date +%%s%%N) bench_startup full|noimages|empty|label\n");
         return 2;
     }
     QMainWindow *window = makeBenchWindow(argv[1]);

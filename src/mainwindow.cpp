@@ -8,7 +8,9 @@
 #include "keytable.h"
 #include "numbertext.h"
 #include "faceprefetcher.h"
+#include "pagefitter.h"
 #include "screenwatcher.h"
+#include "windowfitter.h"
 #include "ui_mainwindow.h"
 
 #include <QAction>
@@ -66,7 +68,7 @@ MainWindow::MainWindow(QWidget *parent)
 
     connectKeys();
     describeKeys();
-    keepIndicatorImages();
+    fitPages(keepIndicatorImages());
     // Each calculator page's key faces are decoded on another core as the
     // page is shown, while the window is still being laid out.
     for (QWidget *page : {ui->page, ui->page_2})
@@ -152,14 +154,42 @@ void MainWindow::connectKeys()
 // Every display text names the indicator images, and each write of the
 // document drops the images it had loaded. Held as the document's own
 // resources they are decoded once instead of on every key press.
-void MainWindow::keepIndicatorImages()
+QList<QUrl> MainWindow::keepIndicatorImages()
 {
     QTextDocument *document = ui->Scientific_textEdit->document();
+    QList<QUrl> urls;
     for (const char *name : {"Decimal", "Hexadecimal", "Octal", "Binary", "Degree", "Radian", "Shift"}) {
         const QString path = QStringLiteral(":/images/%1.jpg").arg(QLatin1String(name));
-        document->addResource(QTextDocument::ImageResource, QUrl(QStringLiteral("qrc") + path),
-                              QImage(path));
+        urls.append(QUrl(QStringLiteral("qrc") + path));
+        document->addResource(QTextDocument::ImageResource, urls.last(), QImage(path));
     }
+    return urls;
+}
+
+// Every page follows the window's size. The displays keep the lines their
+// longest texts take at design size: the longest entries and results and
+// the messages, under the widest indicator line.
+void MainWindow::fitPages(const QList<QUrl> &indicatorImages)
+{
+    auto *fitter = new WindowFitter(ui->stackedWidget, size());
+    const QString digits = QStringLiteral("1234567890123456789012345");
+    fitter->page(StandardPage)
+            .addDisplay(ui->Simple_textEdit,
+                        {DisplayText::paragraph(digits.left(maxStandardDigits)),
+                         DisplayText::paragraph(QStringLiteral("-1.2345678e+100")),
+                         DisplayText::paragraph(DisplayText::divideByZero),
+                         DisplayText::paragraph(DisplayText::invalidInput)},
+                        {});
+    const QString indicators = DisplayText::hexadecimalImage + DisplayText::radianImage + DisplayText::shiftImage;
+    fitter->page(ScientificPage)
+            .addDisplay(ui->Scientific_textEdit,
+                        {indicators + DisplayText::paragraph(QString(64, QLatin1Char('1'))),
+                         indicators + DisplayText::paragraph(QLatin1Char('-') + digits.left(12) + QLatin1Char('.')
+                                                             + digits.mid(12)),
+                         indicators + DisplayText::paragraph(QStringLiteral("-1.2345678901234e+100")),
+                         indicators + DisplayText::paragraph(DisplayText::divideByZero),
+                         indicators + DisplayText::paragraph(DisplayText::invalidInput)},
+                        indicatorImages);
 }
 
 // Names for screen readers and tooltips; the key faces are images only. A

@@ -2,7 +2,9 @@
 #define MAINWINDOW_H
 
 #include <QMainWindow>
+#include <QList>
 #include <QString>
+#include <QUrl>
 
 #include "displaytext.h"
 
@@ -158,7 +160,8 @@ private slots:
 private:
     void connectKeys();
     void describeKeys();
-    void keepIndicatorImages();
+    QList<QUrl> keepIndicatorImages();
+    void fitPages(const QList<QUrl> &indicatorImages);
 
     // Standard page helpers
     void showStandard(const QString &content);

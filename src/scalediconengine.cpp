@@ -5,10 +5,13 @@
 #include <QImageReader>
 #include <QMutex>
 #include <QPainter>
+#include <QSet>
 #include <QStyle>
 #include <QStyleOption>
 #include <QtConcurrent>
 #include <QtPlugin>
+
+#include <algorithm>
 
 Q_IMPORT_PLUGIN(ScaledIconEnginePlugin)
 
@@ -42,6 +45,13 @@ Prefetched &prefetched()
     return instance;
 }
 
+// Every engine alive, for keepSizes(); engines live on the GUI thread.
+QSet<ScaledIconEngine *> &engines()
+{
+    static QSet<ScaledIconEngine *> instance;
+    return instance;
+}
+
 // The image fitted into `size`, never enlarged.
 QSize fitted(const QSize &image, const QSize &size)
 {
@@ -57,6 +67,17 @@ QSize fitted(const QSize &image, const QSize &size)
 ScaledIconEngine::ScaledIconEngine(const QString &fileName)
     : m_fileName(fileName)
 {
+    engines().insert(this);
+}
+
+ScaledIconEngine::~ScaledIconEngine()
+{
+    engines().remove(this);
+}
+
+quint64 ScaledIconEngine::sizeKey(const QSize &size)
+{
+    return quint64(size.width()) << 32 | quint64(size.height());
 }
 
 QSize ScaledIconEngine::imageSize()
@@ -77,7 +98,7 @@ QPixmap ScaledIconEngine::pixmap(const QSize &size, QIcon::Mode mode, QIcon::Sta
     if (target.isEmpty())
         return QPixmap();
 
-    Faces &faces = m_faces[quint64(target.width()) << 32 | quint64(target.height())];
+    Faces &faces = m_faces[sizeKey(target)];
     if (faces.normal.isNull()) {
         QImage face = prefetched().take(m_fileName, size);
         if (face.size() != target)
@@ -132,6 +153,29 @@ void ScaledIconEngine::prefetch(const QString &fileName, const QSize &size)
     const QString key = Prefetched::key(fileName, size);
     if (!cache.images.contains(key))
         cache.images.insert(key, QtConcurrent::run(&ScaledIconEngine::decode, fileName, size));
+}
+
+void ScaledIconEngine::keepSizes(const QList<QSize> &requested)
+{
+    const QList<QSize> &kept = requested;
+    for (ScaledIconEngine *engine : std::as_const(engines())) {
+        if (engine->m_faces.isEmpty())
+            continue;
+        QSet<quint64> targets;
+        for (const QSize &size : std::as_const(kept))
+            targets.insert(sizeKey(fitted(engine->imageSize(), size)));
+        engine->m_faces.removeIf([&targets](const auto &faces) { return !targets.contains(faces.key()); });
+    }
+
+    QStringList suffixes;
+    for (const QSize &size : std::as_const(kept))
+        suffixes << Prefetched::key(QString(), size);
+    Prefetched &cache = prefetched();
+    QMutexLocker locker(&cache.mutex);
+    cache.images.removeIf([&suffixes](const auto &image) {
+        return std::none_of(suffixes.cbegin(), suffixes.cend(),
+                            [&image](const QString &suffix) { return image.key().endsWith(suffix); });
+    });
 }
 
 void ScaledIconEngine::paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state)

@@ -14,6 +14,9 @@ class ScaledIconEngine : public QIconEngine
 {
 public:
     explicit ScaledIconEngine(const QString &fileName);
+    ~ScaledIconEngine() override;
+    ScaledIconEngine(const ScaledIconEngine &) = delete;
+    ScaledIconEngine &operator=(const ScaledIconEngine &) = delete;
 
     void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state) override;
     QSize actualSize(const QSize &size, QIcon::Mode mode, QIcon::State state) override;
@@ -27,8 +30,13 @@ public:
     // thread; the icon of that file drawn at that size then takes the result.
     static void prefetch(const QString &fileName, const QSize &size);
 
+    // Lets go of every face, decoded or being decoded, that is not for one
+    // of the drawing sizes `requested` (in device pixels).
+    static void keepSizes(const QList<QSize> &requested);
+
 private:
     QSize imageSize();
+    static quint64 sizeKey(const QSize &size);
     static QImage decode(const QString &fileName, const QSize &size);
 
     QString m_fileName;
