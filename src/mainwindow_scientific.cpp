@@ -146,8 +146,10 @@ void MainWindow::Sci_showNumber()
     Sci_CheckingOperator = true;
     if (digit <= 5 || !shifted)
         Sci_DotOperator = false;
-    // A shifted 0 to 5 that entered no letter leaves a result uneditable.
-    if (!shifted || digit == 8)
+    // Only a plain digit makes the number editable: a shifted 0 to 5 that
+    // entered no letter, or a change of sign, leaves a result ("nan" among
+    // them) whole, and an entry editable.
+    if (!shifted)
         Sci_DeleteOperator = true;
 }
 

@@ -243,6 +243,7 @@ inline void addScientificFunctionSequences()
     QTest::newRow("sign refused on 0") << "shift 8" << "0" << "Dec Deg" << "";
     QTest::newRow("refused sign ends shift") << "shift 8 5" << "5" << "Dec Deg" << "";
     QTest::newRow("negated result replaced") << "2 + 3 = shift 8 7" << "7" << "Dec Deg" << "";
+    QTest::newRow("negated result stays whole") << "4 shift 8 shift sq shift 8 del" << "-nan" << "Dec Deg" << "";
     QTest::newRow("negative operand") << "5 shift 8 + 2 =" << "-3" << "Dec Deg" << "";
     QTest::newRow("factorial") << "5 shift 9" << "120" << "Dec Deg" << "";
     QTest::newRow("factorial of 0") << "0 shift 9" << "1" << "Dec Deg" << "";
