@@ -50,6 +50,8 @@ public:
     int shiftRemainder = 0;
     int Sci_IntValue1 = 0;          // integer left operand and result
     int Sci_IntValue2 = 0;          // integer right operand
+    // The exponent mark "E" is kept only in the display, on the number being
+    // typed; every key reads such a number through NumberText::readDecimal.
     int Exp_Value = 0;              // length of the mantissa before "E"
     int Sci_TextLength = 0;
     double Sci_Value = 0.0;
@@ -57,6 +59,11 @@ public:
     double Sci_Value2 = 0.0;
     double Sci_Temp = 0.0;          // result of a function key
     double Sci_Ans = 0.0;           // answer memory
+    // One level of brackets. "(" keeps the pending operation and its left
+    // operand in Sci_BracketOperator and Sci_FirstValue, and sets
+    // BracketOperator while the bracket is open. ")" gives the operation back
+    // as the pending one, with the bracket's value as its right operand, and
+    // clears all three; with no bracket open it leaves nothing waiting.
     double Sci_FirstValue = 0.0;    // left operand saved by "("
     bool ok = false;
     bool Sci_PendingOperator = true;
@@ -68,7 +75,7 @@ public:
     bool AngleOperator = false;     // false: degrees, true: radians
     bool Hex_DecOperator = false;   // shifted 0 to 5 enter the letters A to F
     bool Oct_BinOperator = false;
-    bool BracketOperator = false;   // a closed bracket waits for its operation
+    bool BracketOperator = false;   // a bracket is open
     QString Sci_EditText;           // working copy of the display's text
     QString Sci_ValueText;          // the number text read from the display
     QString NumConversionText = DisplayText::decimalImage;  // base indicator
@@ -83,7 +90,6 @@ public:
     void Sci_showNumber();
     void Sci_calculate();
     void Sci_numConvCalculate();
-    void Sci_bracketCalculate();
     void Sci_buttonEnabled();
     void Sci_buttonDisabled();
     void Sci_HexButtons();
@@ -176,6 +182,11 @@ private:
     int currentRadix() const;
     void endShift();
     void showResult(double value);
+    double shownValue() const;
+    bool shownMarked() const;
+    bool sciLocked() const;
+    void openBracket();
+    void closeBracket();
     void sciOperator(const QString &name);
     bool beginFunction();
     void showFunctionResult();

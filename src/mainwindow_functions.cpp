@@ -45,7 +45,7 @@ bool MainWindow::beginFunction()
     Sci_TextLength = 0;
     Sci_Operator = QStringLiteral("");
     readScientific();
-    Sci_Value1 = Sci_ValueText.toDouble();
+    Sci_Value1 = shownValue();
     const bool shifted = ShiftOperator;
     if (shifted)
         ShiftText = QStringLiteral("");
@@ -181,7 +181,7 @@ void MainWindow::reciprocal()
     ShiftText = QStringLiteral("");
     readScientific();
     if (isDecimalBase()) {
-        const double x = Sci_ValueText.toDouble();
+        const double x = shownValue();
         if (x == 0.0) {
             Sci_Temp = std::copysign(std::numeric_limits<double>::infinity(), x);
             showScientific(DisplayText::divideByZero);
@@ -222,7 +222,7 @@ void MainWindow::changeSign()
 {
     ShiftText = QStringLiteral("");
     Sci_ValueText = DisplayText::cleanNumberText(Sci_EditText);
-    const double x = Sci_ValueText.toDouble();
+    const double x = shownValue();
     const bool negates = isDecimalBase() && x != 0.0
             && !ui->Scientific_textEdit->toPlainText().contains(QLatin1Char('-'));
     if (negates)
@@ -239,7 +239,7 @@ void MainWindow::factorial()
     ShiftText = QStringLiteral("");
     readScientific();
     if (isDecimalBase()) {
-        const double x = Sci_ValueText.toDouble();
+        const double x = shownValue();
         if (x < 0.0) {
             rejectFunction();
         } else if (x == 0.0) {
@@ -264,100 +264,82 @@ void MainWindow::factorial()
 void MainWindow::Sci_ExpClick()
 {
     readScientific();
-    Sci_Value1 = Sci_ValueText.toDouble();
-
-    if (!ShiftOperator) {
-        // One mark per number, and only on a number being typed.
-        const bool marked = ui->Scientific_textEdit->toPlainText().contains(QLatin1Char('E'));
-        if (!marked && Sci_Value1 != 0.0 && !Sci_PendingOperator) {
-            Sci_Operator = QStringLiteral("Exp");
-            Sci_EqualOperator = true;
-            Exp_Value = int(Sci_ValueText.trimmed().length());
-            showScientific(Sci_EditText + tr("E"));
-        }
-        Sci_CheckingOperator = false;
-    } else {
-        // Opening bracket: save the pending operation and its left operand.
-        ShiftText = QStringLiteral("");
-        const bool exponentPending = Sci_Operator == QLatin1String("Exp");
-        Sci_FirstValue = exponentPending
-                ? Sci_ValueText.trimmed().left(Exp_Value).toDouble() // the mantissa
-                : Sci_Value1;
-        Sci_BracketOperator = Sci_Operator;
-        Sci_Operator = QStringLiteral("");
-        showScientific(QStringLiteral("("));
-        endShift();
-        Sci_PendingOperator = true;
-        Sci_CheckingOperator = true;
+    if (ShiftOperator) {
+        openBracket();
+        return;
     }
+    // The mark belongs to a number being typed, once; a finished value (a
+    // result, a recalled answer, a fresh 0) takes none. A refused press
+    // changes nothing. The mark leaves any pending operation alone: the
+    // marked number is its operand.
+    if (!Sci_PendingOperator && !Sci_ValueText.contains(QLatin1Char('E')) && shownValue() != 0.0) {
+        Exp_Value = int(Sci_ValueText.trimmed().length());
+        showScientific(Sci_EditText + tr("E"));
+    }
+}
+
+void MainWindow::openBracket()
+{
+    ShiftText = QStringLiteral("");
+    Sci_BracketOperator = Sci_Operator;
+    Sci_FirstValue = Sci_Value1;
+    Sci_Operator = QStringLiteral("");
+    Sci_EqualOperator = false;
+    BracketOperator = true;
+    showScientific(QStringLiteral("("));
+    endShift();
+    // The number on show, typed or not, is given up; the next digit replaces
+    // the "(", and an operator after the first number inside takes it as
+    // its left operand.
+    Sci_TextLength = 0;
+    Sci_PendingOperator = true;
+    Sci_CheckingOperator = true;
     Sci_DeleteOperator = false;
+}
+
+// Closes the open bracket (")", or an equals that finds one open). The
+// inside is completed like equals, a lone number standing for itself; then
+// the operation saved by "(" is pending again, with the bracket's value on
+// show as its right operand, which a number typed next replaces. Without an
+// open bracket the pending operation is completed and nothing waits.
+void MainWindow::closeBracket()
+{
+    Sci_TextLength = 0;
+    readScientific();
+    if (!Sci_Operator.isEmpty()) {
+        Sci_calculate();
+        if (sciLocked())
+            return;
+    } else {
+        showResult(shownValue());
+    }
+    Sci_Operator = BracketOperator ? Sci_BracketOperator : QStringLiteral("");
+    if (!Sci_Operator.isEmpty())
+        Sci_Value1 = Sci_FirstValue;
+    Sci_EqualOperator = !Sci_Operator.isEmpty();
+    Sci_BracketOperator = QStringLiteral("");
+    BracketOperator = false;
+    Sci_PendingOperator = true;
+    Sci_CheckingOperator = true;
+    Sci_DeleteOperator = false;
+    Sci_DotOperator = true;
 }
 
 void MainWindow::Sci_AnsClick()
 {
-    Sci_TextLength = 0;
-    readScientific();
-    if (!ShiftOperator) {
-        // The recalled value counts as a typed operand.
-        showResult(Sci_Ans);
-        Sci_CheckingOperator = true;
-    } else {
-        // Closing bracket: evaluate the inside; its operation waits.
+    if (ShiftOperator) {
         ShiftText = QStringLiteral("");
-        Sci_calculate();
-        // With nothing to evaluate inside, the number stays; the display is
-        // still written anew so that the shift image goes with the shift.
-        if (Sci_Operator.isEmpty())
-            showScientific(Sci_ValueText.trimmed());
+        closeBracket();
         endShift();
-        BracketOperator = true;
-        Sci_CheckingOperator = false;
+        return;
     }
-    Sci_PendingOperator = true;
-    Sci_DeleteOperator = false;
-}
-
-// Applies the operation saved by the opening bracket to the number saved
-// with it and the bracket's value on show.
-void MainWindow::Sci_bracketCalculate()
-{
+    // The recalled value counts as a typed operand, finished: a digit
+    // replaces it.
     Sci_TextLength = 0;
-    readScientific();
-    Sci_Value2 = Sci_ValueText.toDouble();
-
-    const QString &op = Sci_BracketOperator;
-    bool computed = true;
-    if (op == QLatin1String("Add")) {
-        Sci_Value1 = Sci_FirstValue + Sci_Value2;
-    } else if (op == QLatin1String("Minus")) {
-        Sci_Value1 = Sci_FirstValue - Sci_Value2;
-    } else if (op == QLatin1String("Times")) {
-        Sci_Value1 = Sci_FirstValue * Sci_Value2;
-    } else if (op == QLatin1String("Divide") && Sci_Value2 != 0.0) {
-        Sci_Value1 = Sci_FirstValue / Sci_Value2;
-    } else if (op == QLatin1String("Divide")) {
-        computed = false;
-        showScientific(DisplayText::divideByZero);
-        Sci_buttonDisabled();
-    } else if (op == QLatin1String("Power")) {
-        Sci_Value1 = std::pow(Sci_FirstValue, Sci_Value2);
-    } else if (op == QLatin1String("Root")) {
-        Sci_Value1 = std::pow(Sci_Value2, 1.0 / Sci_FirstValue);
-    } else if (op == QLatin1String("Exp")) {
-        Sci_Value1 = Sci_FirstValue * std::pow(10.0, Sci_Value2);
-    } else {
-        computed = false;
-    }
-    if (computed)
-        showResult(Sci_Value1);
-    Sci_Ans = Sci_Value1;
-
-    Sci_BracketOperator = QStringLiteral("");
-    BracketOperator = false;
+    showResult(Sci_Ans);
     Sci_PendingOperator = true;
+    Sci_CheckingOperator = true;
     Sci_DeleteOperator = false;
-    Sci_DotOperator = true;
-    Sci_CheckingOperator = false;
 }
 
 // ---- Number bases ------------------------------------------------------------------
@@ -369,7 +351,7 @@ void MainWindow::readBaseValue()
     Sci_TextLength = 0;
     readScientific();
     if (isDecimalBase()) {
-        const double value = Sci_ValueText.toDouble();
+        const double value = shownValue();
         if (Sci_EditText.contains(QLatin1Char('.')))
             Sci_Value1 = value;
         Sci_IntValue1 = NumberText::toInt(value);

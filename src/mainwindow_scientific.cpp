@@ -37,6 +37,26 @@ void MainWindow::showResult(double value)
     showScientific(Result_Text);
 }
 
+// The number on show as every key of the decimal base reads it; a number with
+// the exponent mark counts as mantissa x 10^exponent.
+double MainWindow::shownValue() const
+{
+    return NumberText::readDecimal(Sci_ValueText);
+}
+
+// In hexadecimal E is a digit, not the mark.
+bool MainWindow::shownMarked() const
+{
+    return isDecimalBase() && Sci_ValueText.contains(QLatin1Char('E'));
+}
+
+// After an error message only the clear key responds, and equals is never
+// disabled otherwise.
+bool MainWindow::sciLocked() const
+{
+    return !ui->btnEqual_sci->isEnabled();
+}
+
 bool MainWindow::isDecimalBase() const
 {
     return NumConversionText == DisplayText::decimalImage;
@@ -126,15 +146,17 @@ void MainWindow::Sci_showNumber()
     Sci_CheckingOperator = true;
     if (digit <= 5 || !shifted)
         Sci_DotOperator = false;
-    // A shifted 0 to 5 that entered no letter leaves a result uneditable.
-    if (!shifted || digit == 8)
+    // Only a plain digit makes the number editable: a shifted 0 to 5 that
+    // entered no letter, or a change of sign, leaves a result ("nan" among
+    // them) whole, and an entry editable.
+    if (!shifted)
         Sci_DeleteOperator = true;
 }
 
 void MainWindow::Sci_DotClick()
 {
     readScientific();
-    Sci_Value = Sci_ValueText.toDouble();
+    Sci_Value = shownValue();
 
     // An exponent takes no point, and a number takes one.
     if (!Sci_EditText.contains(QLatin1Char('.')) && !Sci_EditText.contains(QLatin1Char('E'))) {
@@ -244,20 +266,12 @@ void MainWindow::sciOperator(const QString &name)
     Sci_TextLength = 0;
     readScientific();
 
-    // Right after a closing bracket the bracket's operation is completed
-    // first, so the new operation continues from its result.
-    if (BracketOperator && !Sci_CheckingOperator)
-        Sci_bracketCalculate();
-
     if (!Sci_ValueText.isEmpty() && Sci_CheckingOperator) {
         if (!Sci_Operator.isEmpty()) {
-            if (BracketOperator)
-                Sci_bracketCalculate();
-            else
-                Sci_calculate();
+            Sci_calculate();
         } else {
             if (isDecimalBase())
-                Sci_Value1 = Sci_ValueText.toDouble();
+                Sci_Value1 = shownValue();
             else
                 Sci_IntValue1 = NumberText::readInteger(Sci_ValueText, currentRadix(), &ok);
             Sci_PendingOperator = true;
@@ -276,7 +290,7 @@ void MainWindow::Sci_XyClick()
 {
     Sci_TextLength = 0;
     readScientific();
-    Sci_Value1 = Sci_ValueText.toDouble();
+    Sci_Value1 = shownValue();
     if (ShiftOperator) {
         ShiftText = QStringLiteral("");
         Sci_Operator = QStringLiteral("Root");
@@ -294,12 +308,17 @@ void MainWindow::Sci_XyClick()
 
 void MainWindow::Sci_EqualClick()
 {
-    if (BracketOperator) {
-        Sci_bracketCalculate();
-        Sci_BracketOperator = QStringLiteral("");
-        Sci_Operator = QStringLiteral("");
-        BracketOperator = false;
-    } else if (Sci_EqualOperator) {
+    // A bracket left open is closed first, so that the operation it saved is
+    // completed too. Brackets belong to the decimal base.
+    if (BracketOperator && isDecimalBase()) {
+        closeBracket();
+        if (sciLocked())
+            return;
+    }
+    readScientific();
+    // With nothing pending a number stays as typed, but a marked one is
+    // worked out.
+    if (Sci_EqualOperator || shownMarked()) {
         Sci_calculate();
         Sci_Operator = QStringLiteral("");
         Sci_EqualOperator = false;
@@ -312,7 +331,7 @@ void MainWindow::Sci_calculate()
     readScientific();
 
     if (isDecimalBase()) {
-        Sci_Value2 = Sci_ValueText.toDouble();
+        Sci_Value2 = shownValue();
         bool computed = true;
         if (Sci_Operator == QLatin1String("Add")) {
             Sci_Value1 += Sci_Value2;
@@ -330,17 +349,20 @@ void MainWindow::Sci_calculate()
             Sci_Value1 = std::pow(Sci_Value1, Sci_Value2);
         } else if (Sci_Operator == QLatin1String("Root")) {
             Sci_Value1 = std::pow(Sci_Value2, 1.0 / Sci_Value1);
-        } else if (Sci_Operator == QLatin1String("Exp")) {
-            // The exponent is what was typed after the mantissa and its mark.
-            Sci_ValueText = Sci_ValueText.trimmed().mid(Exp_Value + 1);
-            Sci_Value2 = Sci_ValueText.toDouble();
-            Sci_Value1 = Sci_Value1 * std::pow(10.0, Sci_Value2);
         } else {
+            // Nothing pending: the number on show becomes the running value;
+            // it is no result, so the answer memory keeps the last one.
             computed = false;
+            Sci_Value1 = Sci_Value2;
+            if (shownMarked())
+                showResult(Sci_Value1);
         }
-        if (computed)
+        // The answer memory holds results only: not an operand, not the
+        // left operand of a division by zero.
+        if (computed) {
             showResult(Sci_Value1);
-        Sci_Ans = Sci_Value1;
+            Sci_Ans = Sci_Value1;
+        }
     } else {
         const int radix = currentRadix();
         Sci_IntValue2 = NumberText::readInteger(Sci_ValueText, radix, &ok);

@@ -26,6 +26,19 @@ QString format(double value, int precision)
     return QString::number(value, 'g', precision);
 }
 
+double readDecimal(const QString &text)
+{
+    const QString number = text.trimmed();
+    const qsizetype mark = number.indexOf(QLatin1Char('E'));
+    if (mark < 0)
+        return number.toDouble();
+    const double mantissa = number.left(mark).toDouble();
+    // 0 x 10^400 would be 0 x inf, which is no number.
+    if (mantissa == 0.0)
+        return mantissa;
+    return mantissa * std::pow(10.0, number.mid(mark + 1).toDouble());
+}
+
 int readInteger(const QString &text, int radix, bool *ok)
 {
     bool valid = false;

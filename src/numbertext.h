@@ -12,6 +12,13 @@ namespace NumberText {
 // zeros dropped, exponent form for very large or small values; nan, inf, -inf.
 QString format(double value, int precision);
 
+// Reads a decimal number text as the scientific display shows it. A number
+// typed with the exponent mark is mantissa x 10^exponent ("12E3" is 12000),
+// a bare mark counting as exponent 0 ("7E" is 7); results in the C library's
+// exponent form ("1e+14"), nan and inf read as themselves. Surrounding white
+// space is skipped, and a text that is no number (a message, "(") reads 0.
+double readDecimal(const QString &text);
+
 // Reads an integer text of the given radix the way QString::toInt does
 // (optional sign, surrounding white space skipped). A text out of the 32-bit
 // range reads as 0 with *ok false, except the 64-bit two's complement digits

@@ -243,6 +243,7 @@ inline void addScientificFunctionSequences()
     QTest::newRow("sign refused on 0") << "shift 8" << "0" << "Dec Deg" << "";
     QTest::newRow("refused sign ends shift") << "shift 8 5" << "5" << "Dec Deg" << "";
     QTest::newRow("negated result replaced") << "2 + 3 = shift 8 7" << "7" << "Dec Deg" << "";
+    QTest::newRow("negated result stays whole") << "4 shift 8 shift sq shift 8 del" << "-nan" << "Dec Deg" << "";
     QTest::newRow("negative operand") << "5 shift 8 + 2 =" << "-3" << "Dec Deg" << "";
     QTest::newRow("factorial") << "5 shift 9" << "120" << "Dec Deg" << "";
     QTest::newRow("factorial of 0") << "0 shift 9" << "1" << "Dec Deg" << "";
@@ -274,9 +275,29 @@ inline void addScientificFunctionSequences()
     QTest::newRow("operator after bracket shows it") << "2 * ( 3 + 4 ) -" << "14" << "Dec Deg" << "";
     QTest::newRow("power of a bracket") << "2 xy ( 1 + 2 ) =" << "8" << "Dec Deg" << "";
     QTest::newRow("root of a bracket") << "3 shift xy ( 4 + 4 ) =" << "2" << "Dec Deg" << "";
-    QTest::newRow("exponent of a bracket") << "12 E ( 1 + 2 ) =" << "12000" << "Dec Deg" << "";
+    QTest::newRow("bracket replaces a marked number") << "12 E ( 1 + 2 ) =" << "3" << "Dec Deg" << "";
     QTest::newRow("close without open") << "2 + 3 ) =" << "5" << "Dec Deg" << "";
     QTest::newRow("close with nothing inside ends shift") << "7 )" << "7" << "Dec Deg" << "";
+    // A number typed after ")" replaces the bracket's value as the operand of
+    // the operation saved by "(".
+    QTest::newRow("number after bracket is the operand") << "2 * ( 3 ) 5 + 1 =" << "11" << "Dec Deg" << "";
+    QTest::newRow("number after bracket, equals") << "2 * ( 3 ) 5 =" << "10" << "Dec Deg" << "";
+    QTest::newRow("number after bracket, nothing saved") << "( 3 + 4 ) 9 - 2 =" << "7" << "Dec Deg" << "";
+    QTest::newRow("point after bracket") << "2 * ( 3 ) . 5 =" << "1" << "Dec Deg" << "";
+    QTest::newRow("bracket keeps the left operand") << "2 * 3 ( 4 ) =" << "8" << "Dec Deg" << "";
+    QTest::newRow("second close completes the saved operation") << "2 * ( 3 + 4 ) ) =" << "14" << "Dec Deg" << "";
+    QTest::newRow("equals closes an open bracket") << "2 * ( 3 + 4 =" << "14" << "Dec Deg" << "";
+    QTest::newRow("empty bracket is 0") << "5 + ( ) =" << "5" << "Dec Deg" << "";
+    QTest::newRow("bracket around a lone number") << "( 5 ) - 2 =" << "3" << "Dec Deg" << "";
+    QTest::newRow("marked number in a bracket") << "( 2 E 3 ) + 1 =" << "2001" << "Dec Deg" << "";
+    // ")" with no open bracket leaves nothing waiting.
+    QTest::newRow("close without open, then divide") << ") 8 / 2 =" << "4" << "Dec Deg" << "";
+    QTest::newRow("close without open, then minus") << "7 ) - 2 =" << "5" << "Dec Deg" << "";
+    QTest::newRow("close without open, then power") << "6 ) 5 xy 2 =" << "25" << "Dec Deg" << "";
+    QTest::newRow("function after bracket") << "5 + ( 1 + 99 ) log" << "2" << "Dec Deg" << "";
+    QTest::newRow("base after bracket") << "( 3 + 4 ) bin" << "111" << "Bin Deg" << "bin";
+    QTest::newRow("delete after bracket") << "( 3 + 4 ) del" << "7" << "Dec Deg" << "";
+    QTest::newRow("clear after bracket") << "2 * ( 3 ) CE 4 =" << "4" << "Dec Deg" << "";
 
     // Exponent entry
     QTest::newRow("exponent") << "12.5 E 3 =" << "12500" << "Dec Deg" << "";
@@ -291,6 +312,39 @@ inline void addScientificFunctionSequences()
     QTest::newRow("no point in an exponent") << "5 E 2 . 1 =" << "5e+21" << "Dec Deg" << "";
     QTest::newRow("no point right after the mark") << "1.5 E . 2 =" << "150" << "Dec Deg" << "";
     QTest::newRow("negative mantissa") << "5 shift 8 E 2 =" << "-500" << "Dec Deg" << "";
+    QTest::newRow("typing after a worked-out mark") << "12 E 3 = 5" << "5" << "Dec Deg" << "";
+    // The mark belongs to the number: it never replaces a pending operation.
+    QTest::newRow("marked right operand") << "5 + 12 E 3 =" << "12005" << "Dec Deg" << "";
+    QTest::newRow("marked right operand, then operator") << "5 * 2 E 2 - 1 =" << "999" << "Dec Deg" << "";
+    // A refused mark changes nothing.
+    QTest::newRow("second mark refused") << "9 E 2 E + 1 =" << "901" << "Dec Deg" << "";
+    QTest::newRow("mark refused on a lone 0") << "5 + 0 E 3 =" << "8" << "Dec Deg" << "";
+    QTest::newRow("mark refused on an answer") << "2 + 3 = ans E 1" << "1" << "Dec Deg" << "";
+    QTest::newRow("mark refused on a converted value") << "12 hex E" << "12" << "Dec Deg" << "";
+    QTest::newRow("mark refused after a bracket") << "( 5 ) E" << "5" << "Dec Deg" << "";
+    // Every key reads a marked number as its value, a bare mark as exponent 0.
+    QTest::newRow("bare mark, plus") << "9 E + 1 =" << "10" << "Dec Deg" << "";
+    QTest::newRow("marked, minus") << "9 E 1 - 1 =" << "89" << "Dec Deg" << "";
+    QTest::newRow("bare mark, times") << "9 E * 2 =" << "18" << "Dec Deg" << "";
+    QTest::newRow("marked, divide") << "9 E 2 / 3 =" << "300" << "Dec Deg" << "";
+    QTest::newRow("bare mark, power") << "2 E xy 3 =" << "8" << "Dec Deg" << "";
+    QTest::newRow("bare mark, root") << "3 E shift xy 8 =" << "2" << "Dec Deg" << "";
+    QTest::newRow("bare mark, function") << "7 E log" << "0.84509804001426" << "Dec Deg" << "";
+    QTest::newRow("marked, function") << "1 E 2 sq" << "10000" << "Dec Deg" << "";
+    QTest::newRow("marked, reciprocal") << "4 E 1 shift 6" << "0.025" << "Dec Deg" << "";
+    QTest::newRow("marked, change of sign") << "5 E 2 shift 8 + 1 =" << "-499" << "Dec Deg" << "";
+    QTest::newRow("bare mark, factorial") << "5 E shift 9" << "120" << "Dec Deg" << "";
+    QTest::newRow("bare mark, hexadecimal") << "6 E " + toHex << "6" << "Hex Deg" << "hex";
+    QTest::newRow("marked, octal") << "1 E 1 " + toOct << "12" << "Oct Deg" << "oct";
+    QTest::newRow("marked, binary") << "1 E 1 " + toBin << "1010" << "Bin Deg" << "bin";
+    QTest::newRow("marked, decimal") << "1.5 E 1 hex" << "15" << "Dec Deg" << "";
+    // Keys that replace the marked number leave one that reads as shown.
+    QTest::newRow("answer replaces a marked number") << "2 + 3 = 7 E ans + 1 =" << "6" << "Dec Deg" << "";
+    QTest::newRow("pi replaces a marked number") << "7 E shift 7 + 1 =" << "4.1415926535898" << "Dec Deg" << "";
+    QTest::newRow("delete removes the mark") << "12 E del" << "12" << "Dec Deg" << "";
+    QTest::newRow("mark again after delete") << "12 E del E 3 =" << "12000" << "Dec Deg" << "";
+    QTest::newRow("delete an exponent digit") << "12 E 3 del =" << "12" << "Dec Deg" << "";
+    QTest::newRow("clear after the mark") << "5 + 12 E CE 2 =" << "2" << "Dec Deg" << "";
 
     // Answer recall
     QTest::newRow("answer") << "1 / 3 = ans" << "0.33333333333333" << "Dec Deg" << "";

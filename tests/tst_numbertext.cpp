@@ -14,6 +14,8 @@ class TestNumberText : public QObject
 private slots:
     void format_data();
     void format();
+    void readDecimal_data();
+    void readDecimal();
     void readInteger_data();
     void readInteger();
     void integerText_data();
@@ -58,6 +60,36 @@ void TestNumberText::format()
     QFETCH(int, precision);
     QFETCH(QString, text);
     QCOMPARE(NumberText::format(value, precision), text);
+}
+
+void TestNumberText::readDecimal_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<double>("value");
+
+    const double inf = std::numeric_limits<double>::infinity();
+    QTest::newRow("plain") << "\n12.5" << 12.5;
+    QTest::newRow("marked") << "\n12E3" << 12000.0;
+    QTest::newRow("bare mark") << "7E" << 7.0;
+    QTest::newRow("fraction marked") << "12.5E3" << 12500.0;
+    QTest::newRow("exponent starting with 0") << "1E05" << 100000.0;
+    QTest::newRow("negative mantissa") << "-5E2" << -500.0;
+    QTest::newRow("negative exponent, as pasted") << "1.5E-3" << 0.0015;
+    QTest::newRow("result form") << "1e+14" << 1e14;
+    QTest::newRow("huge exponent") << "5E400" << inf;
+    QTest::newRow("0 with a huge exponent") << "0E400" << 0.0;
+    QTest::newRow("nan") << "nan" << std::numeric_limits<double>::quiet_NaN();
+    QTest::newRow("inf") << "-inf" << -inf;
+    QTest::newRow("open bracket") << "(" << 0.0;
+    QTest::newRow("message") << "Invalid input for function" << 0.0;
+    QTest::newRow("empty") << "" << 0.0;
+}
+
+void TestNumberText::readDecimal()
+{
+    QFETCH(QString, text);
+    QFETCH(double, value);
+    QCOMPARE(NumberText::readDecimal(text), value);
 }
 
 void TestNumberText::readInteger_data()

@@ -3,6 +3,7 @@
 // its seed and the steps so far; RANDOM_SEED and RANDOM_SEQUENCES replay or
 // widen the run.
 
+#include "numbertext.h"
 #include "scientificchecks.h"
 #include "screenturn.h"
 
@@ -120,7 +121,14 @@ private:
         auto *display = page == 0 ? standardDisplay() : scientificDisplay();
         const QString before = display->toHtml();
         const bool enabled = key->isEnabled();
+        const double answerBefore = m_window.Sci_Ans;
+        const QString shownBefore = shownText(scientificDisplay());
+        // A refused exponent mark must change nothing at all.
+        const bool mark = key->objectName() == QLatin1String("btnExp_OpenBracket") && !m_window.ShiftOperator;
+        const QString stateBefore = mark ? scientificState(m_window, shown, display) : QString();
         QTest::mouseClick(key, Qt::LeftButton);
+        if (mark && display->toHtml() == before && scientificState(m_window, shown, display) != stateBefore)
+            return QStringLiteral("a refused exponent mark changed the state");
 
         if (!enabled && display->toHtml() != before)
             return QStringLiteral("the disabled key %1 changed the display").arg(key->objectName());
@@ -130,8 +138,12 @@ private:
         if (key->objectName() == QLatin1String("btnCE_sci")
             && scientificState(m_window, shown, display) != scientificState(m_fresh, freshPage(1), freshDisplay(1)))
             return QStringLiteral("clear did not restore the scientific page");
-        const QString standard = checkStandard();
-        return standard.isEmpty() ? checkScientific() : standard;
+        QString problem = checkStandard();
+        if (problem.isEmpty())
+            problem = checkScientific();
+        if (problem.isEmpty() && page == 1)
+            problem = checkAnswer(key->objectName(), answerBefore, shownBefore);
+        return problem;
     }
 
     QString changePage(int page)
@@ -228,6 +240,32 @@ private:
             return QStringLiteral("the scientific page shows \"%1\"").arg(shown);
         if (disabled != scientificDisabledKeys(keys))
             return QStringLiteral("the keys disabled are %1").arg(disabled.join(','));
+        return QString();
+    }
+
+    // In decimal base the answer memory holds results only: whenever a key
+    // changes it, the display shows the new value. Equals shows the answer,
+    // unless it had nothing to compute and left the number on show (written
+    // to 14 digits at most), and never leaves an exponent mark.
+    QString checkAnswer(const QString &key, double answerBefore, const QString &shownBefore) const
+    {
+        const MainWindow &w = m_window;
+        const QString shown = shownText(scientificDisplay());
+        if (w.NumConversionText != DisplayText::decimalImage || shown == DisplayText::divideByZero
+            || shown == DisplayText::invalidInput)
+            return QString();
+        const QString answer = NumberText::format(w.Sci_Ans, 14);
+        const bool answerChanged = answer != NumberText::format(answerBefore, 14);
+        if (answerChanged && shown != answer)
+            return QStringLiteral("the answer memory became %1 while the display shows %2").arg(answer, shown);
+        if (key != QLatin1String("btnEqual_sci"))
+            return QString();
+        if (shown.contains(QLatin1Char('E')))
+            return QStringLiteral("equals left the exponent mark in \"%1\"").arg(shown);
+        const QString valueBefore = NumberText::format(NumberText::readDecimal(shownBefore), 14);
+        if (shown != answer && shown != shownBefore && shown != valueBefore)
+            return QStringLiteral("equals turned \"%1\" into \"%2\" with the answer memory at %3")
+                    .arg(shownBefore, shown, answer);
         return QString();
     }
 

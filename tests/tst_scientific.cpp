@@ -59,6 +59,10 @@ void TestScientific::entryState_data()
     QTest::newRow("power") << "1 xy" << 0 << "pending dot equal";
     QTest::newRow("equals") << "1 + 2 =" << 0 << "pending dot";
     QTest::newRow("equals alone keeps counter") << "1 2 =" << 2 << "checking delete";
+    QTest::newRow("exponent mark keeps the entry") << "1 E" << 1 << "checking delete";
+    QTest::newRow("refused mark") << "1 + 0 E" << 1 << "pending checking delete equal";
+    QTest::newRow("close bracket") << "2 * ( 3 )" << 0 << "pending checking dot equal";
+    QTest::newRow("close without open") << "3 )" << 0 << "pending checking dot";
     QTest::newRow("shift and angle keys touch nothing") << "1 2 shift deg shift" << 2 << "checking delete";
 }
 
@@ -96,7 +100,7 @@ void TestScientific::answerMemory_data()
     QTest::newRow("start") << "" << 0.0;
     QTest::newRow("after equals") << "1 + 2 =" << 3.0;
     QTest::newRow("after operator") << "1 + 2 +" << 3.0;
-    QTest::newRow("after divide by zero") << "5 / 0 =" << 5.0;
+    QTest::newRow("divide by zero leaves it") << "1 + 2 = 5 / 0 =" << 3.0;
     QTest::newRow("equals alone") << "7 =" << 0.0;
     QTest::newRow("integer bases leave it") << "1 + 2 = " + toHex + " 1 + 1 =" << 3.0;
     QTest::newRow("clear") << "1 + 2 = CE" << 0.0;
@@ -109,6 +113,12 @@ void TestScientific::answerMemory_data()
     QTest::newRow("rejected arc sine leaves it") << "2 + 3 = 2 shift sin" << 5.0;
     QTest::newRow("reciprocal of 0 leaves it") << "2 + 3 = 0 shift 6" << 5.0;
     QTest::newRow("bracket divide by zero keeps the inside") << "8 / ( 2 - 2 ) =" << 0.0;
+    // Only results, never a typed operand.
+    QTest::newRow("bracket's result") << "2 * ( 3 + 4 )" << 7.0;
+    QTest::newRow("lone number in a bracket") << "( 5 )" << 0.0;
+    QTest::newRow("worked-out mark") << "12 E 3 =" << 0.0;
+    QTest::newRow("marked operand's result") << "5 + 12 E 3 =" << 12005.0;
+    QTest::newRow("operand after bracket") << "2 * ( 3 ) 5 =" << 10.0;
 }
 
 void TestScientific::answerMemory()
