@@ -90,6 +90,7 @@ public:
     void Sci_showNumber();
     void Sci_calculate();
     void Sci_numConvCalculate();
+    void Sci_bracketCalculate();
     void Sci_buttonEnabled();
     void Sci_buttonDisabled();
     void Sci_HexButtons();
@@ -186,7 +187,6 @@ private:
     bool shownMarked() const;
     bool sciLocked() const;
     void openBracket();
-    void closeBracket();
     void sciOperator(const QString &name);
     bool beginFunction();
     void showFunctionResult();

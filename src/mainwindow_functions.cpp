@@ -302,7 +302,7 @@ void MainWindow::openBracket()
 // the operation saved by "(" is pending again, with the bracket's value on
 // show as its right operand, which a number typed next replaces. Without an
 // open bracket the pending operation is completed and nothing waits.
-void MainWindow::closeBracket()
+void MainWindow::Sci_bracketCalculate()
 {
     Sci_TextLength = 0;
     readScientific();
@@ -329,7 +329,7 @@ void MainWindow::Sci_AnsClick()
 {
     if (ShiftOperator) {
         ShiftText = QStringLiteral("");
-        closeBracket();
+        Sci_bracketCalculate();
         endShift();
         return;
     }

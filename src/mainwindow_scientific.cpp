@@ -311,7 +311,7 @@ void MainWindow::Sci_EqualClick()
     // A bracket left open is closed first, so that the operation it saved is
     // completed too. Brackets belong to the decimal base.
     if (BracketOperator && isDecimalBase()) {
-        closeBracket();
+        Sci_bracketCalculate();
         if (sciLocked())
             return;
     }
