@@ -4,29 +4,13 @@
 //   bench_memory full|noimages|empty
 
 #include "benchwindow.h"
+#include "residentmemory.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QStackedWidget>
 #include <QTest>
 
 #include <malloc.h>
-
-namespace {
-
-long residentKiB()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray &line : status.readAll().split('\n')) {
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').first().toLong();
-    }
-    return -1;
-}
-
-} // namespace
 
 int main(int argc, char *argv[])
 {

@@ -3,6 +3,7 @@
 
 #include "mainwindow.h"
 #include "windowfitter.h"
+#include "residentmemory.h"
 
 #include <QLabel>
 #include <QPixmapCache>
@@ -99,18 +100,6 @@ QString plain(const QString &html)
     QTextDocument document;
     document.setHtml(html);
     return document.toPlainText().remove(QChar::ObjectReplacementCharacter).trimmed();
-}
-
-long residentKiB()
-{
-    QFile status("/proc/self/status");
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray &line : status.readAll().split('\n')) {
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').first().toLong();
-    }
-    return -1;
 }
 
 // What the design-size comparison reads of each widget.
