@@ -178,7 +178,10 @@ qreal PageFitter::largestFactor(qreal ratio) const
 
 void PageFitter::apply(qreal factor, qreal ratio)
 {
-    if (factor == m_factor && ratio == m_ratio)
+    // At factor 1 every value is the form's own on any screen: the ratio
+    // only sizes the display images of a scaled page. So a page shown at its
+    // designed size on a dense screen is not laid out again at start.
+    if (factor == m_factor && (ratio == m_ratio || factor == 1.0))
         return;
     for (DisplayValues &values : m_displays) {
         if (!values.measured)

@@ -22,6 +22,9 @@ struct Prefetched
 {
     QMutex mutex;
     QHash<QString, QFuture<QImage>> images;
+    // The full size of each file a decode has read, so that drawing its face
+    // does not read the file's header again.
+    QHash<QString, QSize> imageSizes;
 
     static QString key(const QString &fileName, const QSize &size)
     {
@@ -36,6 +39,19 @@ struct Prefetched
         QFuture<QImage> future = images.take(key(fileName, size));
         locker.unlock();
         return future.isValid() ? future.result() : QImage();
+    }
+
+    void noteImageSize(const QString &fileName, const QSize &size)
+    {
+        QMutexLocker locker(&mutex);
+        imageSizes.insert(fileName, size);
+    }
+
+    // Invalid if no decode of the file has read its size yet.
+    QSize imageSize(const QString &fileName)
+    {
+        QMutexLocker locker(&mutex);
+        return imageSizes.value(fileName);
     }
 };
 
@@ -83,6 +99,8 @@ quint64 ScaledIconEngine::sizeKey(const QSize &size)
 QSize ScaledIconEngine::imageSize()
 {
     if (!m_imageSize.isValid())
+        m_imageSize = prefetched().imageSize(m_fileName);
+    if (!m_imageSize.isValid())
         m_imageSize = QImageReader(m_fileName).size();
     return m_imageSize;
 }
@@ -125,6 +143,7 @@ QImage ScaledIconEngine::decode(const QString &fileName, const QSize &size)
 {
     QImageReader reader(fileName);
     const QSize full = reader.size();
+    prefetched().noteImageSize(fileName, full);
     const QSize target = fitted(full, size);
     if (target.isEmpty())
         return QImage();
