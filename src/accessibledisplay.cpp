@@ -38,11 +38,15 @@ void silenceRawTextEvents(QTextEdit *display)
     }
 }
 
-// Announces each change of the shown text or of the modes.
+// Announces each change of the shown text or of the modes. Every key press
+// writes the display, so without a screen reader listening nothing is read
+// back; the first change heard after one starts is announced whole.
 void announceChanges(QTextEdit *display)
 {
     QObject::connect(display, &QTextEdit::textChanged, display,
                      [display, text = QString(), modes = QString()]() mutable {
+                         if (!QAccessible::isActive())
+                             return;
                          const QString newText = DisplayText::shownText(*display->document());
                          const QString newModes = DisplayText::modeWords(*display->document());
                          if (newText != text) {

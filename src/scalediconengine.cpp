@@ -174,9 +174,8 @@ void ScaledIconEngine::prefetch(const QString &fileName, const QSize &size)
         cache.images.insert(key, QtConcurrent::run(&ScaledIconEngine::decode, fileName, size));
 }
 
-void ScaledIconEngine::keepSizes(const QList<QSize> &requested)
+void ScaledIconEngine::keepSizes(const QList<QSize> &kept)
 {
-    const QList<QSize> &kept = requested;
     for (ScaledIconEngine *engine : std::as_const(engines())) {
         if (engine->m_faces.isEmpty())
             continue;

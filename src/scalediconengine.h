@@ -31,8 +31,8 @@ public:
     static void prefetch(const QString &fileName, const QSize &size);
 
     // Lets go of every face, decoded or being decoded, that is not for one
-    // of the drawing sizes `requested` (in device pixels).
-    static void keepSizes(const QList<QSize> &requested);
+    // of the drawing sizes `kept` (in device pixels).
+    static void keepSizes(const QList<QSize> &kept);
 
 private:
     QSize imageSize();
