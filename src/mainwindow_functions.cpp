@@ -272,7 +272,7 @@ void MainWindow::Sci_ExpClick()
     // result, a recalled answer, a fresh 0) takes none. A refused press
     // changes nothing. The mark leaves any pending operation alone: the
     // marked number is its operand.
-    if (!Sci_PendingOperator && !Sci_ValueText.contains(QLatin1Char('E')) && shownValue() != 0.0) {
+    if (!Sci_PendingOperator && !shownMarked() && shownValue() != 0.0) {
         Exp_Value = int(Sci_ValueText.trimmed().length());
         showScientific(Sci_EditText + tr("E"));
     }
