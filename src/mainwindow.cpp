@@ -1,6 +1,7 @@
 // The window itself: building the form and the menu, wiring every key to its
 // slot and to the keyboard, choosing the page that fits the screen's shape,
-// and copy and paste of the number on show.
+// copy and paste of the number on show, and the rule both calculators follow
+// for a one-operand key's result.
 
 #include "mainwindow.h"
 #include "accessibledisplay.h"
@@ -269,4 +270,14 @@ void MainWindow::checkScreenOrientation()
         setWindowTitle(QStringLiteral("Scientific Calculator"));
         ui->stackedWidget->setCurrentIndex(ScientificPage);
     }
+}
+
+void MainWindow::takeOneOperandResult(double result, bool operationPending,
+                                      double &runningValue, bool &newOperand)
+{
+    // The result stays on show, where the pending operation reads its right
+    // operand; a running value is kept exact rather than read back rounded.
+    newOperand = operationPending;
+    if (!operationPending)
+        runningValue = result;
 }

@@ -27,6 +27,17 @@ public:
     explicit MainWindow(QWidget *parent = nullptr);
     ~MainWindow() override;
 
+    // The pending operation of each page (Operator, Sci_Operator) is the
+    // operation waiting for its right operand; its left operand is the
+    // running value (Value1, Sci_Value1, or Sci_IntValue1 in an integer base).
+    // The right operand is read from the display when the operation is
+    // completed, by the next operator or equals, if CheckingOperator says a
+    // new operand came since the operator. A one-operand key (square root,
+    // percent, the functions) leaves the operation alone: its result, on
+    // show, is that new operand (see takeOneOperandResult). With nothing
+    // pending the running value is the number a following operator starts
+    // from.
+
     // Standard page
     int num = 0;                    // digit of the key just pressed
     int Simple_TextLength = 0;      // digits typed since the last arithmetic key
@@ -175,6 +186,7 @@ private:
     QString standardText() const;
     void standardOperator(const QString &name);
     void setStandardKeysEnabled(bool enabled);
+    void showOneOperandResult(double result);
 
     // Scientific page helpers
     void showScientific(const QString &content);
@@ -182,7 +194,7 @@ private:
     bool isDecimalBase() const;
     int currentRadix() const;
     void endShift();
-    void showResult(double value);
+    bool showResult(double value);
     double shownValue() const;
     bool shownMarked() const;
     bool sciLocked() const;
@@ -201,6 +213,13 @@ private:
     QList<QPushButton *> integerUnusedKeys() const;
     void readBaseValue();
     void showConvertedValue();
+
+    // What a one-operand key does with its result: with an operation pending
+    // the result on show is that operation's right operand (a finished value,
+    // so the next digit starts a new number); with nothing pending it becomes
+    // the running value.
+    static void takeOneOperandResult(double result, bool operationPending,
+                                     double &runningValue, bool &newOperand);
 
     Ui::MainWindow *ui;
 };

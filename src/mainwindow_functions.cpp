@@ -34,31 +34,69 @@ double radianSine(double x)
     return std::fabs(value) < 1e-8 ? 0.0 : value;
 }
 
+// An angle in degrees is first brought into one turn, so that 36030 degrees
+// is as exact as 30. A multiple of 90 degrees is a quarter turn `quarter`
+// (0 to 3) whose sine, cosine and tangent are exact; others are -1.
+double inOneTurn(double degreesAngle, int *quarter)
+{
+    const double angle = std::fmod(degreesAngle, 360.0);
+    *quarter = -1;
+    if (std::fmod(angle, 90.0) == 0.0)
+        *quarter = (int(angle / 90.0) + 4) % 4;
+    return angle * pi / degrees;
+}
+
+double degreeSine(double x)
+{
+    static const double exact[] = {0.0, 1.0, 0.0, -1.0};
+    int quarter;
+    const double angle = inOneTurn(x, &quarter);
+    return quarter >= 0 ? exact[quarter] : std::sin(angle);
+}
+
+double degreeCosine(double x)
+{
+    static const double exact[] = {1.0, 0.0, -1.0, 0.0};
+    int quarter;
+    const double angle = inOneTurn(x, &quarter);
+    return quarter >= 0 ? exact[quarter] : std::cos(angle);
+}
+
+// At an odd number of quarter turns the tangent has no value: infinity.
+double degreeTangent(double x)
+{
+    int quarter;
+    const double angle = inOneTurn(x, &quarter);
+    if (quarter >= 0)
+        return quarter % 2 ? std::numeric_limits<double>::infinity() : 0.0;
+    return std::tan(angle);
+}
+
 } // namespace
 
 // ---- Functions ---------------------------------------------------------------
 
-// Every function key drops a pending operation and takes the shown number as
-// its argument (into Sci_Value1). Returns whether the press is shifted.
+// Every function key takes the shown number as its argument (into
+// Sci_Value). Returns whether the press is shifted.
 bool MainWindow::beginFunction()
 {
     Sci_TextLength = 0;
-    Sci_Operator = QStringLiteral("");
     readScientific();
-    Sci_Value1 = shownValue();
+    Sci_Value = shownValue();
     const bool shifted = ShiftOperator;
     if (shifted)
         ShiftText = QStringLiteral("");
     return shifted;
 }
 
-// The result is shown, remembered, and becomes the left operand of a
-// following operator.
+// The result is shown and remembered; a pending operation takes it as its
+// right operand.
 void MainWindow::showFunctionResult()
 {
+    if (!showResult(Sci_Temp))
+        return;
     Sci_Ans = Sci_Temp;
-    Sci_Value1 = Sci_Temp;
-    showResult(Sci_Temp);
+    takeOneOperandResult(Sci_Temp, !Sci_Operator.isEmpty(), Sci_Value1, Sci_CheckingOperator);
 }
 
 void MainWindow::rejectFunction()
@@ -72,7 +110,6 @@ void MainWindow::finishFunction(bool shifted)
     if (shifted)
         endShift();
     Sci_PendingOperator = true;
-    Sci_CheckingOperator = false;
     Sci_DeleteOperator = false;
     Sci_DotOperator = true;
 }
@@ -80,16 +117,14 @@ void MainWindow::finishFunction(bool shifted)
 void MainWindow::Sci_SineClick()
 {
     const bool shifted = beginFunction();
-    const double x = Sci_Value1;
+    const double x = Sci_Value;
     if (shifted && (x > 1.0 || x < -1.0)) {
         rejectFunction();
     } else {
         if (shifted)
             Sci_Temp = AngleOperator ? std::asin(x) : std::asin(x) * degrees / pi;
-        else if (!AngleOperator)
-            Sci_Temp = std::sin(x * pi / degrees);
         else
-            Sci_Temp = radianSine(x);
+            Sci_Temp = AngleOperator ? radianSine(x) : degreeSine(x);
         showFunctionResult();
     }
     finishFunction(shifted);
@@ -98,14 +133,14 @@ void MainWindow::Sci_SineClick()
 void MainWindow::Sci_CosineClick()
 {
     const bool shifted = beginFunction();
-    const double x = Sci_Value1;
+    const double x = Sci_Value;
     if (shifted && (x > 1.0 || x < -1.0)) {
         rejectFunction();
     } else {
         if (shifted)
             Sci_Temp = AngleOperator ? std::acos(x) : std::acos(x) * degrees / pi;
         else
-            Sci_Temp = AngleOperator ? std::cos(x) : std::cos(x * pi / degrees);
+            Sci_Temp = AngleOperator ? std::cos(x) : degreeCosine(x);
         showFunctionResult();
     }
     finishFunction(shifted);
@@ -115,11 +150,11 @@ void MainWindow::Sci_TangentClick()
 {
     const double limit = 1e14;
     const bool shifted = beginFunction();
-    const double x = Sci_Value1;
+    const double x = Sci_Value;
     if (shifted)
         Sci_Temp = AngleOperator ? std::atan(x) : std::atan(x) * degrees / pi;
     else
-        Sci_Temp = AngleOperator ? std::tan(x) : std::tan(x * pi / degrees);
+        Sci_Temp = AngleOperator ? std::tan(x) : degreeTangent(x);
     // Near an odd multiple of 90 degrees the tangent has no value.
     if (!shifted && std::fabs(Sci_Temp) > limit)
         rejectFunction();
@@ -131,7 +166,7 @@ void MainWindow::Sci_TangentClick()
 void MainWindow::Sci_LogClick()
 {
     const bool shifted = beginFunction();
-    const double x = Sci_Value1;
+    const double x = Sci_Value;
     if (!shifted && x == 0.0) {
         rejectFunction();
     } else {
@@ -144,7 +179,7 @@ void MainWindow::Sci_LogClick()
 void MainWindow::Sci_LnClick()
 {
     const bool shifted = beginFunction();
-    const double x = Sci_Value1;
+    const double x = Sci_Value;
     if (!shifted && x == 0.0) {
         rejectFunction();
     } else {
@@ -157,7 +192,7 @@ void MainWindow::Sci_LnClick()
 void MainWindow::Sci_XsquareClick()
 {
     const bool shifted = beginFunction();
-    Sci_Temp = shifted ? std::sqrt(Sci_Value1) : std::pow(Sci_Value1, 2.0);
+    Sci_Temp = shifted ? std::sqrt(Sci_Value) : std::pow(Sci_Value, 2.0);
     showFunctionResult();
     finishFunction(shifted);
 }
@@ -166,7 +201,7 @@ void MainWindow::Sci_XcubeClick()
 {
     const double cube = 3.0;
     const bool shifted = beginFunction();
-    Sci_Temp = shifted ? std::pow(Sci_Value1, 1.0 / cube) : std::pow(Sci_Value1, cube);
+    Sci_Temp = shifted ? std::pow(Sci_Value, 1.0 / cube) : std::pow(Sci_Value, cube);
     showFunctionResult();
     finishFunction(shifted);
 }
@@ -216,19 +251,23 @@ void MainWindow::showPi()
     Sci_DotOperator = false;
 }
 
-// Puts a minus sign in front of a non-zero number that has none. The shift is
-// used up on every path, and the display is rewritten so that its image goes.
+// Puts a minus sign in front of a non-zero number that has none, or in front
+// of the exponent while that is being typed after the mark; it never takes
+// one away. The shift is used up on every path, and the display is
+// rewritten so that its image goes.
 void MainWindow::changeSign()
 {
     ShiftText = QStringLiteral("");
     Sci_ValueText = DisplayText::cleanNumberText(Sci_EditText);
-    const double x = shownValue();
-    const bool negates = isDecimalBase() && x != 0.0
-            && !ui->Scientific_textEdit->toPlainText().contains(QLatin1Char('-'));
-    if (negates)
-        showScientific(QLatin1Char('-') + Sci_ValueText.trimmed());
-    else
-        showScientific(Sci_EditText);
+    QString number = Sci_ValueText.trimmed();
+    const qsizetype mark = number.indexOf(QLatin1Char('E'));
+    if (!Sci_PendingOperator && shownMarked()) {
+        if (number.mid(mark + 1, 1) != QLatin1String("-"))
+            number.insert(mark + 1, QLatin1Char('-'));
+    } else if (isDecimalBase() && shownValue() != 0.0 && !number.startsWith(QLatin1Char('-'))) {
+        number.prepend(QLatin1Char('-'));
+    }
+    showScientific(number);
     endShift();
     Sci_DotOperator = false;
 }

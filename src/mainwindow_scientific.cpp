@@ -31,10 +31,12 @@ void MainWindow::readScientific()
     Sci_ValueText = DisplayText::cleanNumberText(Sci_EditText);
 }
 
-void MainWindow::showResult(double value)
+// Returns whether the value was shown.
+bool MainWindow::showResult(double value)
 {
     Result_Text = NumberText::format(value, scientificPrecision);
     showScientific(Result_Text);
+    return true;
 }
 
 // The number on show as every key of the decimal base reads it; a number with
@@ -284,26 +286,18 @@ void MainWindow::sciOperator(const QString &name)
     Sci_DotOperator = true;
 }
 
-// Takes the shown number as the base (or, shifted, as the root's index); a
-// pending operation is dropped.
+// Power and root are operators like the four others: the shown number is the
+// base (or, shifted, the root's index). The shift image goes at once.
 void MainWindow::Sci_XyClick()
 {
-    Sci_TextLength = 0;
-    readScientific();
-    Sci_Value1 = shownValue();
-    if (ShiftOperator) {
+    const bool shifted = ShiftOperator;
+    if (shifted) {
         ShiftText = QStringLiteral("");
-        Sci_Operator = QStringLiteral("Root");
         endShift();
-        showScientific(Sci_ValueText);
-    } else {
-        Sci_Operator = QStringLiteral("Power");
     }
-    Sci_CheckingOperator = false;
-    Sci_PendingOperator = true;
-    Sci_DeleteOperator = false;
-    Sci_EqualOperator = true;
-    Sci_DotOperator = true;
+    sciOperator(shifted ? QStringLiteral("Root") : QStringLiteral("Power"));
+    if (shifted && !sciLocked())
+        showScientific(DisplayText::shownText(*ui->Scientific_textEdit->document()));
 }
 
 void MainWindow::Sci_EqualClick()

@@ -58,7 +58,7 @@ void MainWindow::showNumber()
             showStandard(QStringLiteral("0"));
         } else if (!Edit_Text.isEmpty()) {
             ++Simple_TextLength;
-            showStandard(CheckingOperator ? Edit_Text + QLatin1Char('0') : QStringLiteral("0"));
+            showStandard(PendingOperator ? QStringLiteral("0") : Edit_Text + QLatin1Char('0'));
         }
     } else {
         const QString digit = QString::number(num);
@@ -201,32 +201,30 @@ void MainWindow::btnEqual_Click()
     }
 }
 
+// Percent gives that share of the first operand; the root works on the
+// number on show. Either result is the pending operation's right operand.
 void MainWindow::btnPercent_Click()
 {
-    Simple_TextLength = 0;
     Edit_Text = standardText();
     Value2 = Edit_Text.toDouble();
     Temp = Value1 * (Value2 / 100.0);
-    Result_Text = NumberText::format(Temp, standardPrecision);
-    showStandard(Result_Text);
-
-    PendingOperator = true;
-    CheckingOperator = false;
-    DeleteOperator = false;
-    DotOperator = true;
+    showOneOperandResult(Temp);
 }
 
-// The root replaces the first operand and leaves a pending operation alone.
 void MainWindow::btnSqrt_Click()
 {
-    Simple_TextLength = 0;
     Edit_Text = standardText();
-    Value1 = std::sqrt(Edit_Text.toDouble());
-    Result_Text = NumberText::format(Value1, standardPrecision);
+    showOneOperandResult(std::sqrt(Edit_Text.toDouble()));
+}
+
+void MainWindow::showOneOperandResult(double result)
+{
+    Simple_TextLength = 0;
+    Result_Text = NumberText::format(result, standardPrecision);
     showStandard(Result_Text);
+    takeOneOperandResult(result, !Operator.isEmpty(), Value1, CheckingOperator);
 
     PendingOperator = true;
-    CheckingOperator = false;
     DeleteOperator = false;
     DotOperator = true;
 }

@@ -119,7 +119,12 @@ inline void addScientificSequences()
     QTest::newRow("power of a half") << "2 xy 0.5 =" << "1.4142135623731" << "Dec Deg" << "";
     QTest::newRow("root") << "3 shift xy 8 =" << "2" << "Dec Deg" << "";
     QTest::newRow("root drops shift image") << "3 shift xy" << "3" << "Dec Deg" << "";
-    QTest::newRow("power drops pending operation") << "2 + 3 xy 2 =" << "9" << "Dec Deg" << "";
+    QTest::newRow("power completes the pending operation") << "2 + 3 xy 2 =" << "25" << "Dec Deg" << "";
+    QTest::newRow("power after a product") << "2 * 3 xy 2 =" << "36" << "Dec Deg" << "";
+    QTest::newRow("root completes the pending operation") << "1 + 1 shift xy 9 =" << "3" << "Dec Deg" << "";
+    QTest::newRow("power replaces an operator") << "2 + xy 3 =" << "8" << "Dec Deg" << "";
+    QTest::newRow("power after power") << "2 xy 3 xy 2 =" << "64" << "Dec Deg" << "";
+    QTest::newRow("power within a bracket") << "10 - ( 1 + 1 xy 3 ) =" << "2" << "Dec Deg" << "";
     QTest::newRow("root of degree 0") << "0 shift xy 8 =" << "inf" << "Dec Deg" << "";
     QTest::newRow("third") << "1 / 3 =" << "0.33333333333333" << "Dec Deg" << "";
     QTest::newRow("1e+14") << "10 xy 14 =" << "1e+14" << "Dec Deg" << "";
@@ -186,8 +191,15 @@ inline void addScientificFunctionSequences()
 
     // Trigonometry in degrees
     QTest::newRow("sin 30") << "30 sin" << "0.5" << "Dec Deg" << "";
-    QTest::newRow("sin 180") << "180 sin" << "1.2246467991474e-16" << "Dec Deg" << "";
-    QTest::newRow("cos 90") << "90 cos" << "6.1232339957368e-17" << "Dec Deg" << "";
+    QTest::newRow("sin 180") << "180 sin" << "0" << "Dec Deg" << "";
+    QTest::newRow("cos 90") << "90 cos" << "0" << "Dec Deg" << "";
+    QTest::newRow("tan 180") << "180 tan" << "0" << "Dec Deg" << "";
+    QTest::newRow("sin 270") << "270 sin" << "-1" << "Dec Deg" << "";
+    QTest::newRow("cos 450") << "450 cos" << "0" << "Dec Deg" << "";
+    QTest::newRow("sin -180 is no -0") << "180 shift 8 sin" << "0" << "Dec Deg" << "";
+    QTest::newRow("sin -90") << "90 shift 8 sin" << "-1" << "Dec Deg" << "";
+    QTest::newRow("sin 36030") << "36030 sin" << "0.5" << "Dec Deg" << "";
+    QTest::newRow("tan -90") << "90 shift 8 tan" << invalid << "Dec Deg" << "locked";
     QTest::newRow("tan 45") << "45 tan" << "1" << "Dec Deg" << "";
     QTest::newRow("tan 89.9") << "89.9 tan" << "572.9572133543" << "Dec Deg" << "";
     QTest::newRow("tan 90") << "90 tan" << invalid << "Dec Deg" << "locked";
@@ -224,8 +236,14 @@ inline void addScientificFunctionSequences()
     QTest::newRow("square root 16") << "16 shift sq" << "4" << "Dec Deg" << "";
     QTest::newRow("square root -4") << "4 shift 8 shift sq" << "nan" << "Dec Deg" << "";
     QTest::newRow("square") << "12 sq" << "144" << "Dec Deg" << "";
-    QTest::newRow("function drops pending operation") << "2 + 30 sin" << "0.5" << "Dec Deg" << "";
-    QTest::newRow("nothing pending after function") << "2 + 30 sin =" << "0.5" << "Dec Deg" << "";
+    QTest::newRow("function shows its result") << "2 + 30 sin" << "0.5" << "Dec Deg" << "";
+    QTest::newRow("function result is the right operand") << "2 + 30 sin =" << "2.5" << "Dec Deg" << "";
+    QTest::newRow("square is the right operand") << "2 + 3 sq =" << "11" << "Dec Deg" << "";
+    QTest::newRow("log is the right operand") << "100 - 100 log =" << "98" << "Dec Deg" << "";
+    QTest::newRow("square of a bracket") << "2 * ( 3 + 4 ) sq =" << "98" << "Dec Deg" << "";
+    QTest::newRow("root of the shown first operand") << "9 + shift sq =" << "12" << "Dec Deg" << "";
+    QTest::newRow("function inside a bracket") << "( 2 + 3 sq ) =" << "11" << "Dec Deg" << "";
+    QTest::newRow("function result then operator") << "2 + 3 sq * 2 =" << "22" << "Dec Deg" << "";
     QTest::newRow("function of a function") << "90 sin shift sin" << "90" << "Dec Deg" << "";
     QTest::newRow("result is the left operand") << "30 sin + 1 =" << "1.5" << "Dec Deg" << "";
     QTest::newRow("digit after function") << "30 sin 5" << "5" << "Dec Deg" << "";
@@ -332,7 +350,17 @@ inline void addScientificFunctionSequences()
     QTest::newRow("bare mark, function") << "7 E log" << "0.84509804001426" << "Dec Deg" << "";
     QTest::newRow("marked, function") << "1 E 2 sq" << "10000" << "Dec Deg" << "";
     QTest::newRow("marked, reciprocal") << "4 E 1 shift 6" << "0.025" << "Dec Deg" << "";
-    QTest::newRow("marked, change of sign") << "5 E 2 shift 8 + 1 =" << "-499" << "Dec Deg" << "";
+    QTest::newRow("marked, change of sign") << "5 E 2 shift 8 + 1 =" << "1.05" << "Dec Deg" << "";
+    // While the exponent is typed, the change of sign is the exponent's.
+    QTest::newRow("negative exponent") << "1.5 E 3 shift 8" << "1.5E-3" << "Dec Deg" << "";
+    QTest::newRow("negative exponent read") << "1.5 E 3 shift 8 =" << "0.0015" << "Dec Deg" << "";
+    QTest::newRow("exponent sign never taken away") << "1.5 E 3 shift 8 shift 8" << "1.5E-3" << "Dec Deg" << "";
+    QTest::newRow("sign on a bare mark") << "2 E shift 8" << "2E-" << "Dec Deg" << "";
+    QTest::newRow("digits after the exponent sign") << "2 E shift 8 3 + 1 =" << "1.002" << "Dec Deg" << "";
+    QTest::newRow("delete the exponent sign") << "2 E shift 8 del 3 =" << "2000" << "Dec Deg" << "";
+    QTest::newRow("negative number, negative exponent") << "1.5 shift 8 E 3 shift 8 =" << "-0.0015" << "Dec Deg" << "";
+    QTest::newRow("sign of a result with a negative exponent") << "1 / 30000000 = shift 8"
+                                                              << "-3.3333333333333e-08" << "Dec Deg" << "";
     QTest::newRow("bare mark, factorial") << "5 E shift 9" << "120" << "Dec Deg" << "";
     QTest::newRow("bare mark, hexadecimal") << "6 E " + toHex << "6" << "Hex Deg" << "hex";
     QTest::newRow("marked, octal") << "1 E 1 " + toOct << "12" << "Oct Deg" << "oct";

@@ -116,10 +116,13 @@ inline void addStandardSequences()
     QTest::newRow("percent") << "200 + 10 %" << "20" << false;
     QTest::newRow("percent then equals") << "200 + 10 % =" << "220" << false;
     QTest::newRow("percent at start") << "50 %" << "0" << false;
-    QTest::newRow("operator after percent") << "200 + 10 % + 5 =" << "205" << false;
+    QTest::newRow("percent is the right operand") << "200 + 10 % + 5 =" << "225" << false;
+    QTest::newRow("percent with nothing pending is the running value") << "2 + 3 = 50 % + 1 =" << "3.5" << false;
     QTest::newRow("root") << "16 sqrt" << "4" << false;
     QTest::newRow("root of 2") << "2 sqrt" << "1.4142136" << false;
-    QTest::newRow("root replaces first operand") << "9 + 16 sqrt =" << "8" << false;
+    QTest::newRow("root is the right operand") << "9 + 16 sqrt =" << "13" << false;
+    QTest::newRow("root of a difference's operand") << "100 - 9 sqrt =" << "97" << false;
+    QTest::newRow("root of the shown first operand") << "9 + sqrt =" << "12" << false;
     QTest::newRow("root then operator") << "16 sqrt + 1 =" << "5" << false;
     QTest::newRow("root of negative") << "4 - 5 = sqrt" << "nan" << false;
     QTest::newRow("point after root") << "16 sqrt ." << "0." << false;

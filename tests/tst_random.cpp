@@ -126,7 +126,11 @@ private:
         // A refused exponent mark must change nothing at all.
         const bool mark = key->objectName() == QLatin1String("btnExp_OpenBracket") && !m_window.ShiftOperator;
         const QString stateBefore = mark ? scientificState(m_window, shown, display) : QString();
+        const QString pendingBefore = oneOperandKey(key) ? pendingOperation() : QString();
         QTest::mouseClick(key, Qt::LeftButton);
+        if (!pendingBefore.isEmpty() && pendingOperation() != pendingBefore)
+            return QStringLiteral("a one-operand key changed the pending operation %1 into %2")
+                    .arg(pendingBefore, pendingOperation());
         if (mark && display->toHtml() == before && scientificState(m_window, shown, display) != stateBefore)
             return QStringLiteral("a refused exponent mark changed the state");
 
@@ -144,6 +148,35 @@ private:
         if (problem.isEmpty() && page == 1)
             problem = checkAnswer(key->objectName(), answerBefore, shownBefore);
         return problem;
+    }
+
+    // Square root, percent, the functions and the shifted digit keys work on
+    // the number on show alone.
+    bool oneOperandKey(const QPushButton *key) const
+    {
+        static const QStringList keys = {"btnSqrt", "btnPercent", "btnSin", "btnCos", "btnTan",
+                                         "btn10x_Log", "btnex_ln", "btnSqrt_Square",
+                                         "btnXcuberoot_Xcube"};
+        static const QStringList shiftedDigits = {"btnXinv_Six", "btnPi_Seven", "btnNegative_Eight",
+                                                  "btnXfactorial_Nine"};
+        return keys.contains(key->objectName())
+                || (m_window.ShiftOperator && shiftedDigits.contains(key->objectName()));
+    }
+
+    // The pending operation of the page on show with its left operand; empty
+    // while nothing is pending.
+    QString pendingOperation() const
+    {
+        const MainWindow &w = m_window;
+        if (m_pages->currentIndex() == 0)
+            return w.Operator.isEmpty() ? QString() : w.Operator + ' ' + QString::number(w.Value1, 'g', 17);
+        if (w.Sci_Operator.isEmpty())
+            return QString();
+        const QString left = w.NumConversionText == DisplayText::decimalImage
+                ? QString::number(w.Sci_Value1, 'g', 17)
+                : QString::number(w.Sci_IntValue1);
+        return w.Sci_Operator + ' ' + left + ' ' + w.Sci_BracketOperator + ' '
+                + QString::number(w.Sci_FirstValue, 'g', 17);
     }
 
     QString changePage(int page)
@@ -220,7 +253,7 @@ private:
                     : QStringLiteral("the scientific page shows a message but is not locked");
 
         static const QRegularExpression decimal(QStringLiteral(
-                "^(-?[0-9]+\\.?[0-9]*(E[0-9]*|e[+-][0-9]+)?|-?nan|-?inf|\\()$"));
+                "^(-?[0-9]+\\.?[0-9]*(E-?[0-9]*|e[+-][0-9]+)?|-?nan|-?inf|\\()$"));
         static const QRegularExpression hexadecimal(QStringLiteral("^[0-9A-F]+$"));
         static const QRegularExpression octal(QStringLiteral("^[0-7]+$"));
         static const QRegularExpression binary(QStringLiteral("^[01]+$"));
