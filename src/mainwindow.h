@@ -70,11 +70,21 @@ public:
     double Sci_Value2 = 0.0;
     double Sci_Temp = 0.0;          // result of a function key
     double Sci_Ans = 0.0;           // answer memory
-    // One level of brackets. "(" keeps the pending operation and its left
-    // operand in Sci_BracketOperator and Sci_FirstValue, and sets
-    // BracketOperator while the bracket is open. ")" gives the operation back
-    // as the pending one, with the bracket's value as its right operand, and
-    // clears all three; with no bracket open it leaves nothing waiting.
+    // Brackets, to any depth. Each "(" saves the pending operation and its
+    // left operand, and the calculation inside starts afresh. The innermost
+    // open bracket's saved pair is Sci_BracketOperator and Sci_FirstValue;
+    // the pairs of the brackets around it wait in Sci_OuterBrackets,
+    // outermost first; BracketOperator is set while any bracket is open.
+    // ")" completes the inside, then gives the innermost pair back as the
+    // pending operation, with the bracket's value as its right operand, and
+    // the next outer pair (if any) becomes the innermost. With no bracket
+    // open ")" leaves nothing waiting. Only openBracket() and
+    // Sci_bracketCalculate() change this state (and clear, which empties it).
+    struct SavedOperation {
+        QString name;
+        double leftOperand;
+    };
+    QList<SavedOperation> Sci_OuterBrackets;
     double Sci_FirstValue = 0.0;    // left operand saved by "("
     bool ok = false;
     bool Sci_PendingOperator = true;
@@ -198,6 +208,8 @@ private:
     double shownValue() const;
     bool shownMarked() const;
     bool sciLocked() const;
+    bool acceptsEntry(const QString &entry) const;
+    int typedDigits(const QString &entry) const;
     void openBracket();
     void sciOperator(const QString &name);
     bool beginFunction();
@@ -211,8 +223,7 @@ private:
     void setSciKeysEnabled(const QList<QPushButton *> &keys, bool enabled);
     QList<QPushButton *> sciKeys() const;
     QList<QPushButton *> integerUnusedKeys() const;
-    void readBaseValue();
-    void showConvertedValue();
+    void changeBase(const QString &base);
 
     // What a one-operand key does with its result: with an operation pending
     // the result on show is that operation's right operand (a finished value,

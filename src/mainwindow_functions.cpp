@@ -320,6 +320,8 @@ void MainWindow::Sci_ExpClick()
 void MainWindow::openBracket()
 {
     ShiftText = QStringLiteral("");
+    if (BracketOperator)
+        Sci_OuterBrackets.append({Sci_BracketOperator, Sci_FirstValue});
     Sci_BracketOperator = Sci_Operator;
     Sci_FirstValue = Sci_Value1;
     Sci_Operator = QStringLiteral("");
@@ -336,11 +338,12 @@ void MainWindow::openBracket()
     Sci_DeleteOperator = false;
 }
 
-// Closes the open bracket (")", or an equals that finds one open). The
-// inside is completed like equals, a lone number standing for itself; then
-// the operation saved by "(" is pending again, with the bracket's value on
-// show as its right operand, which a number typed next replaces. Without an
-// open bracket the pending operation is completed and nothing waits.
+// Closes the innermost open bracket (")", or an equals that finds one open).
+// The inside is completed like equals, a lone number standing for itself;
+// then the operation saved by its "(" is pending again, with the bracket's
+// value on show as its right operand, which a number typed next replaces.
+// Without an open bracket the pending operation is completed and nothing
+// waits.
 void MainWindow::Sci_bracketCalculate()
 {
     Sci_TextLength = 0;
@@ -349,15 +352,17 @@ void MainWindow::Sci_bracketCalculate()
         Sci_calculate();
         if (sciLocked())
             return;
-    } else {
-        showResult(shownValue());
+    } else if (!showResult(shownValue())) {
+        return;
     }
     Sci_Operator = BracketOperator ? Sci_BracketOperator : QStringLiteral("");
     if (!Sci_Operator.isEmpty())
         Sci_Value1 = Sci_FirstValue;
     Sci_EqualOperator = !Sci_Operator.isEmpty();
-    Sci_BracketOperator = QStringLiteral("");
-    BracketOperator = false;
+    BracketOperator = !Sci_OuterBrackets.isEmpty();
+    const SavedOperation outer = BracketOperator ? Sci_OuterBrackets.takeLast() : SavedOperation{};
+    Sci_BracketOperator = outer.name;
+    Sci_FirstValue = BracketOperator ? outer.leftOperand : 0.0;
     Sci_PendingOperator = true;
     Sci_CheckingOperator = true;
     Sci_DeleteOperator = false;
@@ -383,67 +388,54 @@ void MainWindow::Sci_AnsClick()
 
 // ---- Number bases ------------------------------------------------------------------
 
-// Reads the number on show into Sci_IntValue1. A decimal value is cut toward
-// zero and held to the int range.
-void MainWindow::readBaseValue()
+// A base key converts the number on show and the running value (the left
+// operand of a pending operation) into its base and leaves the calculation
+// as it was: from decimal into an integer base cut toward zero and held to
+// 32 bits, from an integer base into decimal as its value. The key of the
+// base already in use changes nothing.
+void MainWindow::changeBase(const QString &base)
 {
+    if (NumConversionText == base)
+        return;
     Sci_TextLength = 0;
     readScientific();
-    if (isDecimalBase()) {
-        const double value = shownValue();
-        if (Sci_EditText.contains(QLatin1Char('.')))
-            Sci_Value1 = value;
-        Sci_IntValue1 = NumberText::toInt(value);
-    } else {
-        Sci_IntValue1 = NumberText::readInteger(Sci_ValueText, currentRadix(), &ok);
+    const bool fromDecimal = isDecimalBase();
+    const int shown = fromDecimal ? NumberText::toInt(shownValue())
+                                  : NumberText::readInteger(Sci_ValueText, currentRadix(), &ok);
+    if (fromDecimal)
+        Sci_IntValue1 = NumberText::toInt(Sci_Value1);
+    if (ShiftOperator) {
+        ShiftText = QStringLiteral("");
+        endShift();
     }
-}
+    NumConversionText = base;
+    if (isDecimalBase())
+        Sci_Value1 = Sci_IntValue1;
+    Sci_ValueText = NumberText::integerText(shown, currentRadix());
 
-void MainWindow::showConvertedValue()
-{
+    Sci_buttonEnabled();
+    if (base == DisplayText::hexadecimalImage)
+        Sci_HexButtons();
+    else if (base == DisplayText::octalImage)
+        Sci_OctButtons();
+    else if (base == DisplayText::binaryImage)
+        Sci_BinButtons();
+    if (base == DisplayText::hexadecimalImage || isDecimalBase())
+        Hex_DecOperator = !isDecimalBase();
+
+    // The converted number is a finished value; a typed operand stays the
+    // operand of the pending operation.
     showScientific(Sci_ValueText);
     Sci_PendingOperator = true;
-    Sci_CheckingOperator = false;
     Sci_DeleteOperator = false;
 }
 
 void MainWindow::Sci_HexDecClick()
 {
-    const bool fromDecimal = isDecimalBase();
-    readBaseValue();
-    if (fromDecimal)
-        Sci_Ans = Sci_IntValue1;
-
-    if (ShiftOperator) {
-        ShiftText = QStringLiteral("");
-        NumConversionText = DisplayText::hexadecimalImage;
-        Sci_ValueText = NumberText::integerText(Sci_IntValue1, 16);
-        Hex_DecOperator = true;
-        Sci_buttonEnabled();
-        Sci_HexButtons();
-        endShift();
-    } else {
-        NumConversionText = DisplayText::decimalImage;
-        Sci_ValueText = NumberText::integerText(Sci_IntValue1, 10);
-        Hex_DecOperator = false;
-        Sci_buttonEnabled();
-    }
-    showConvertedValue();
+    changeBase(ShiftOperator ? DisplayText::hexadecimalImage : DisplayText::decimalImage);
 }
 
 void MainWindow::Sci_OctBinClick()
 {
-    readBaseValue();
-    if (ShiftOperator) {
-        ShiftText = QStringLiteral("");
-        NumConversionText = DisplayText::octalImage;
-        Sci_ValueText = NumberText::integerText(Sci_IntValue1, 8);
-        Sci_OctButtons();
-        endShift();
-    } else {
-        NumConversionText = DisplayText::binaryImage;
-        Sci_ValueText = NumberText::integerText(Sci_IntValue1, 2);
-        Sci_BinButtons();
-    }
-    showConvertedValue();
+    changeBase(ShiftOperator ? DisplayText::octalImage : DisplayText::binaryImage);
 }

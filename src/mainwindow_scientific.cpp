@@ -102,57 +102,67 @@ void MainWindow::Sci_showNumber()
     const int digit = sci_num;
     const bool shifted = ShiftOperator;
 
-    // A digit or letter replaces a finished value and is appended to an entry.
-    auto enter = [this](const QString &character) {
-        if (Sci_PendingOperator) {
-            showScientific(character);
-            Sci_PendingOperator = false;
-        } else {
-            showScientific(Sci_EditText + character);
-        }
-    };
-
-    if (!shifted) {
-        if (Sci_TextLength < maxScientificDigits) {
-            if (digit == 0) {
-                // Appended only to a number being typed (exponent digits
-                // included); anything else is replaced by a fresh 0.
-                if (!Sci_EditText.isEmpty())
-                    showScientific(Sci_PendingOperator ? QStringLiteral("0") : Sci_EditText + QLatin1Char('0'));
-            } else {
-                enter(QString::number(digit));
-            }
-            ++Sci_TextLength;
-        }
-    } else if (digit <= 5) {
-        // Letters belong to the hexadecimal base only, also when octal or
-        // binary was reached from it.
-        if (Hex_DecOperator && NumConversionText == DisplayText::hexadecimalImage) {
-            ShiftText = QStringLiteral("");
-            enter(QString(QChar(u'A' + digit)));
-            endShift();
-            Sci_DeleteOperator = true;
-        }
-    } else if (digit == 6) {
-        reciprocal();
-    } else if (digit == 7) {
-        showPi();
-    } else if (digit == 8) {
-        changeSign();
-    } else {
-        factorial();
+    if (shifted && digit >= 6) {
+        if (digit == 6)
+            reciprocal();
+        else if (digit == 7)
+            showPi();
+        else if (digit == 8)
+            changeSign();
+        else
+            factorial();
+        // The value on show is a new operand for a pending operation.
+        Sci_CheckingOperator = true;
+        return;
     }
 
-    // Every digit press counts as a new operand, a lone 0 included, so that
+    // Shifted, 0 to 5 are the letters A to F, which belong to the
+    // hexadecimal base only; elsewhere they enter nothing.
+    const bool letter = shifted && Hex_DecOperator && NumConversionText == DisplayText::hexadecimalImage;
+    if (shifted && !letter)
+        return;
+    const QString character = letter ? QString(QChar(u'A' + digit)) : QString::number(digit);
+
+    // A digit or letter replaces a finished value and is appended to an
+    // entry; a 0 on a finished value is a fresh 0 that the next digit
+    // replaces in turn.
+    const bool fresh = Sci_PendingOperator;
+    const QString entry = fresh ? character : Sci_ValueText.trimmed() + character;
+    if (!acceptsEntry(entry))
+        return;
+    if (letter) {
+        ShiftText = QStringLiteral("");
+        endShift();
+    }
+    showScientific(fresh ? character : Sci_EditText + character);
+    Sci_PendingOperator = fresh && character == QLatin1String("0");
+    Sci_TextLength = typedDigits(entry);
+
+    // Every digit counts as a new operand, a lone 0 included, so that
     // 5 x 0 + 1 takes the 0 as the right operand.
     Sci_CheckingOperator = true;
-    if (digit <= 5 || !shifted)
-        Sci_DotOperator = false;
-    // Only a plain digit makes the number editable: a shifted 0 to 5 that
-    // entered no letter, or a change of sign, leaves a result ("nan" among
-    // them) whole, and an entry editable.
-    if (!shifted)
-        Sci_DeleteOperator = true;
+    Sci_DotOperator = false;
+    Sci_DeleteOperator = true;
+}
+
+// Whether a number being typed may become `entry`: at most 25 digits, and
+// in the integer bases at most 32 bits.
+bool MainWindow::acceptsEntry(const QString &entry) const
+{
+    const int radix = currentRadix();
+    if (NumberText::digitCount(entry, radix) > maxScientificDigits)
+        return false;
+    bool fits = true;
+    if (radix != 10)
+        NumberText::readInteger(entry, radix, &fits);
+    return fits;
+}
+
+// The digits the number on show counts toward the limit: none for a lone 0
+// (the next digit replaces it) or a finished value.
+int MainWindow::typedDigits(const QString &entry) const
+{
+    return Sci_PendingOperator ? 0 : NumberText::digitCount(entry, currentRadix());
 }
 
 void MainWindow::Sci_DotClick()
@@ -183,20 +193,17 @@ void MainWindow::Sci_DeleteClick()
 {
     if (!Sci_DeleteOperator)
         return;
-    // Never below 0: a negative count would let the next entry run past the limit.
-    if (Sci_TextLength > 0)
-        --Sci_TextLength;
-
     readScientific();
-    Sci_ValueText.chop(1);
-    // A lone minus sign is no number: deleting the last digit of -5 leaves 0.
-    const QString rest = Sci_ValueText.trimmed();
+    QString rest = Sci_ValueText.trimmed();
+    rest.chop(1);
+    // A lone minus sign is no number: deleting the last digit of -5 leaves
+    // 0, which is still the number typed.
     if (rest.isEmpty() || rest == QLatin1String("0") || rest == QLatin1String("-")) {
-        Sci_ValueText = QStringLiteral("0");
+        rest = QStringLiteral("0");
         Sci_PendingOperator = true;
-        Sci_CheckingOperator = false;
     }
-    showScientific(Sci_ValueText.trimmed());
+    showScientific(rest);
+    Sci_TextLength = typedDigits(rest);
 }
 
 void MainWindow::Sci_CEclick()
@@ -210,6 +217,7 @@ void MainWindow::Sci_CEclick()
     Sci_DotOperator = false;
     Sci_Operator = QStringLiteral("");
     Sci_BracketOperator = QStringLiteral("");
+    Sci_OuterBrackets.clear();
     Sci_Value1 = 0.0;
     Sci_Value2 = 0.0;
     Sci_Ans = 0.0;
@@ -302,9 +310,10 @@ void MainWindow::Sci_XyClick()
 
 void MainWindow::Sci_EqualClick()
 {
-    // A bracket left open is closed first, so that the operation it saved is
-    // completed too. Brackets belong to the decimal base.
-    if (BracketOperator && isDecimalBase()) {
+    // Brackets left open are closed first, innermost first, so that the
+    // operations they saved are completed too. Brackets belong to the
+    // decimal base.
+    while (BracketOperator && isDecimalBase()) {
         Sci_bracketCalculate();
         if (sciLocked())
             return;
@@ -360,11 +369,15 @@ void MainWindow::Sci_calculate()
     } else {
         const int radix = currentRadix();
         Sci_IntValue2 = NumberText::readInteger(Sci_ValueText, radix, &ok);
+        // Nothing pending: the number on show becomes the running value.
+        if (Sci_Operator.isEmpty())
+            Sci_IntValue1 = Sci_IntValue2;
         Sci_numConvCalculate();
-        const bool dividedByZero = Sci_Operator == QLatin1String("Divide") && Sci_IntValue2 == 0;
-        if (!dividedByZero) {
+        if (!sciLocked()) {
             Sci_ValueText = NumberText::integerText(Sci_IntValue1, radix);
             showScientific(Sci_ValueText);
+            if (!Sci_Operator.isEmpty())
+                Sci_Ans = Sci_IntValue1;
         }
     }
 

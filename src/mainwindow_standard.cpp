@@ -48,28 +48,18 @@ void MainWindow::numclick9() { num = 9; showNumber(); }
 
 void MainWindow::showNumber()
 {
-    if (Simple_TextLength >= maxStandardDigits)
-        return;
     Edit_Text = standardText();
-
-    if (num == 0) {
-        // A 0 leaves PendingOperator alone, so the next digit replaces it.
-        if (Edit_Text == QLatin1String("0")) {
-            showStandard(QStringLiteral("0"));
-        } else if (!Edit_Text.isEmpty()) {
-            ++Simple_TextLength;
-            showStandard(PendingOperator ? QStringLiteral("0") : Edit_Text + QLatin1Char('0'));
-        }
-    } else {
-        const QString digit = QString::number(num);
-        if (PendingOperator) {
-            showStandard(digit);
-            PendingOperator = false;
-        } else {
-            showStandard(Edit_Text + digit);
-        }
-        ++Simple_TextLength;
-    }
+    const QString digit = QString::number(num);
+    // A digit replaces a finished value and is appended to an entry; a 0 on a
+    // finished value (or on a lone 0) is a fresh 0 that the next digit
+    // replaces in turn.
+    const bool fresh = PendingOperator || Edit_Text == QLatin1String("0");
+    const QString entry = fresh ? digit : Edit_Text + digit;
+    if (NumberText::digitCount(entry, 10) > maxStandardDigits)
+        return;
+    showStandard(entry);
+    PendingOperator = fresh && num == 0;
+    Simple_TextLength = PendingOperator ? 0 : NumberText::digitCount(entry, 10);
 
     CheckingOperator = true;
     DeleteOperator = true;
@@ -103,17 +93,15 @@ void MainWindow::btnDelete_click()
 {
     if (!DeleteOperator)
         return;
-    // Never below 0: a negative count would let the next entry run past the limit.
-    if (Simple_TextLength > 0)
-        --Simple_TextLength;
-
     Edit_Text = standardText();
     Edit_Text.chop(1);
+    // Deleting down to 0 leaves 0 as the number typed.
     if (Edit_Text.isEmpty() || Edit_Text == QLatin1String("0")) {
         Edit_Text = QStringLiteral("0");
         PendingOperator = true;
     }
     showStandard(Edit_Text);
+    Simple_TextLength = PendingOperator ? 0 : NumberText::digitCount(Edit_Text, 10);
 }
 
 void MainWindow::CEclick()

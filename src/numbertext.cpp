@@ -45,10 +45,12 @@ int readInteger(const QString &text, int radix, bool *ok)
     int value = text.toInt(&valid, radix);
     if (!valid && radix != 10) {
         const qulonglong bits = text.toULongLong(&valid, radix);
-        // A negative int's 64-bit two's complement lies in [2^64 - 2^31, 2^64).
+        // 32 bits read as a two's complement int; so do the 64-bit two's
+        // complement digits of a negative int, in [2^64 - 2^31, 2^64).
         const qulonglong lowest = ~qulonglong(0) - qulonglong(intMax);
-        valid = valid && bits >= lowest;
-        value = valid ? -int(~bits) - 1 : 0;
+        const bool thirtyTwoBits = bits <= std::numeric_limits<std::uint32_t>::max();
+        valid = valid && (thirtyTwoBits || bits >= lowest);
+        value = valid ? fromBits(std::uint32_t(bits)) : 0;
     }
     if (ok)
         *ok = valid;

@@ -20,10 +20,11 @@ QString format(double value, int precision);
 double readDecimal(const QString &text);
 
 // Reads an integer text of the given radix the way QString::toInt does
-// (optional sign, surrounding white space skipped). A text out of the 32-bit
-// range reads as 0 with *ok false, except the 64-bit two's complement digits
-// that integerText() writes for a negative value, which read back as that
-// value.
+// (optional sign, surrounding white space skipped). Outside radix 10, digits
+// of up to 32 bits read as a two's complement int ("FFFFFFFF" is -1), and so
+// do the 64-bit two's complement digits that integerText() writes for a
+// negative value. Any other text out of the 32-bit range reads as 0 with
+// *ok false.
 int readInteger(const QString &text, int radix, bool *ok = nullptr);
 
 // Writes `value` in the given radix, hexadecimal in upper case. In the other

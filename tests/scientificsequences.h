@@ -56,7 +56,10 @@ inline void addScientificSequences()
     QTest::newRow("start") << "" << "0" << "Dec Deg" << "";
     QTest::newRow("digits") << "1 2 3" << "123" << "Dec Deg" << "";
     QTest::newRow("0 at start") << "0" << "0" << "Dec Deg" << "";
-    QTest::newRow("0 at start counts") << "0 " + ones(25) << ones(24) << "Dec Deg" << "";
+    QTest::newRow("0 at start is replaced") << "0 " + ones(25) << ones(25) << "Dec Deg" << "";
+    QTest::newRow("zeros on 0 count nothing") << QString(25, '0') + " 5" << "5" << "Dec Deg" << "";
+    QTest::newRow("the mark gives back nothing") << ones(25) + " E del 1" << ones(25) << "Dec Deg" << "";
+    QTest::newRow("exponent digits count") << ones(23) + " E 1 2 3" << ones(23) + "E12" << "Dec Deg" << "";
     QTest::newRow("0 then 5") << "0 5" << "5" << "Dec Deg" << "";
     QTest::newRow("0 appended") << "1 0 0" << "100" << "Dec Deg" << "";
     QTest::newRow("25 digits") << ones(25) << ones(25) << "Dec Deg" << "";
@@ -86,8 +89,13 @@ inline void addScientificSequences()
     QTest::newRow("letter A") << toHex + " shift 0" << "A" << "Hex Deg" << "hex";
     QTest::newRow("letter appended") << toHex + " 1 shift 0" << "1A" << "Hex Deg" << "hex";
     QTest::newRow("letter F") << toHex + " shift 5" << "F" << "Hex Deg" << "hex";
-    QTest::newRow("letters not counted") << toHex + " " + ones(25) + " shift 0 1"
-                                         << ones(25) + "A" << "Hex Deg" << "hex";
+    QTest::newRow("ninth hex digit refused") << toHex + " " + hexKeys("FFFFFFFF") + " 1"
+                                             << "FFFFFFFF" << "Hex Deg" << "hex";
+    QTest::newRow("ninth hex letter refused") << toHex + " " + ones(8) + " shift 0"
+                                              << ones(8) << "Hex Deg Shift" << "hex";
+    QTest::newRow("twelfth octal digit refused") << toOct + " 37777777777 7 + 1 ="
+                                                 << "0" << "Oct Deg" << "oct";
+    QTest::newRow("binary keeps 25 digits") << toBin + " " + ones(26) << ones(25) << "Bin Deg" << "bin";
     QTest::newRow("0 after letter") << toHex + " shift 1 0" << "B0" << "Hex Deg" << "hex";
     QTest::newRow("no letter in decimal") << "5 shift 3" << "5" << "Dec Deg Shift" << "";
     QTest::newRow("result stays whole") << "8 shift 8 shift cube shift 4 del" << "nan" << "Dec Deg Shift" << "";
@@ -150,8 +158,11 @@ inline void addScientificSequences()
                                       << "4" << "Hex Deg" << "hex";
     QTest::newRow("hex result -1 read back") << toHex + " 0 - 1 = 3 + " + hexKeys(sixteenF) + " ="
                                              << "2" << "Hex Deg" << "hex";
-    QTest::newRow("hex out of range reads 0") << toHex + " " + hexKeys("FFFFFFFF") + " + 1 ="
-                                              << "1" << "Hex Deg" << "hex";
+    QTest::newRow("hex FFFFFFFF is -1") << toHex + " " + hexKeys("FFFFFFFF") + " + 1 ="
+                                        << "0" << "Hex Deg" << "hex";
+    QTest::newRow("hex 100000000 refused") << toHex + " 100000000 + 1 =" << "10000001" << "Hex Deg" << "hex";
+    QTest::newRow("hex 7FFFFFFF largest") << toHex + " " + hexKeys("7FFFFFFF") + " hex"
+                                          << "2147483647" << "Dec Deg" << "";
     QTest::newRow("hex sum wraps") << toHex + " " + hexKeys("7FFFFFFF") + " + 1 ="
                                    << "FFFFFFFF80000000" << "Hex Deg" << "hex";
     QTest::newRow("hex difference wraps") << toHex + " 0 - 1 = - " + hexKeys("7FFFFFFF") + " - 1 ="
@@ -316,6 +327,15 @@ inline void addScientificFunctionSequences()
     QTest::newRow("base after bracket") << "( 3 + 4 ) bin" << "111" << "Bin Deg" << "bin";
     QTest::newRow("delete after bracket") << "( 3 + 4 ) del" << "7" << "Dec Deg" << "";
     QTest::newRow("clear after bracket") << "2 * ( 3 ) CE 4 =" << "4" << "Dec Deg" << "";
+    // Brackets nest to any depth.
+    QTest::newRow("nested brackets") << "2 * ( 3 * ( 1 + 1 ) ) =" << "12" << "Dec Deg" << "";
+    QTest::newRow("nested lone number") << "2 * ( 3 + ( 4 ) ) =" << "14" << "Dec Deg" << "";
+    QTest::newRow("equals closes every bracket") << "2 * ( 3 * ( 1 + 1 =" << "12" << "Dec Deg" << "";
+    QTest::newRow("operator after an inner bracket") << "10 - ( 2 * ( 3 - 1 ) + 1 ) =" << "5" << "Dec Deg" << "";
+    QTest::newRow("three deep") << "2 * ( 1 + ( 2 * ( 1 + 2 ) ) ) =" << "14" << "Dec Deg" << "";
+    QTest::newRow("inner close shows the inside") << "2 * ( 3 * ( 1 + 1 )" << "2" << "Dec Deg" << "";
+    QTest::newRow("divide by zero deep inside") << "1 + ( 2 * ( 1 / 0 ) ) =" << divideByZero << "Dec Deg" << "locked";
+    QTest::newRow("clear forgets nested brackets") << "2 * ( 3 * ( CE 4 ) =" << "4" << "Dec Deg" << "";
 
     // Exponent entry
     QTest::newRow("exponent") << "12.5 E 3 =" << "12500" << "Dec Deg" << "";
@@ -338,7 +358,7 @@ inline void addScientificFunctionSequences()
     QTest::newRow("second mark refused") << "9 E 2 E + 1 =" << "901" << "Dec Deg" << "";
     QTest::newRow("mark refused on a lone 0") << "5 + 0 E 3 =" << "8" << "Dec Deg" << "";
     QTest::newRow("mark refused on an answer") << "2 + 3 = ans E 1" << "1" << "Dec Deg" << "";
-    QTest::newRow("mark refused on a converted value") << "12 hex E" << "12" << "Dec Deg" << "";
+    QTest::newRow("mark refused on a converted value") << "12 bin hex E" << "12" << "Dec Deg" << "";
     QTest::newRow("mark refused after a bracket") << "( 5 ) E" << "5" << "Dec Deg" << "";
     // Every key reads a marked number as its value, a bare mark as exponent 0.
     QTest::newRow("bare mark, plus") << "9 E + 1 =" << "10" << "Dec Deg" << "";
@@ -365,7 +385,7 @@ inline void addScientificFunctionSequences()
     QTest::newRow("bare mark, hexadecimal") << "6 E " + toHex << "6" << "Hex Deg" << "hex";
     QTest::newRow("marked, octal") << "1 E 1 " + toOct << "12" << "Oct Deg" << "oct";
     QTest::newRow("marked, binary") << "1 E 1 " + toBin << "1010" << "Bin Deg" << "bin";
-    QTest::newRow("marked, decimal") << "1.5 E 1 hex" << "15" << "Dec Deg" << "";
+    QTest::newRow("marked, decimal key changes nothing") << "1.5 E 1 hex" << "1.5E1" << "Dec Deg" << "";
     // Keys that replace the marked number leave one that reads as shown.
     QTest::newRow("answer replaces a marked number") << "2 + 3 = 7 E ans + 1 =" << "6" << "Dec Deg" << "";
     QTest::newRow("pi replaces a marked number") << "7 E shift 7 + 1 =" << "4.1415926535898" << "Dec Deg" << "";
@@ -385,6 +405,8 @@ inline void addScientificFunctionSequences()
     QTest::newRow("answer after reciprocal") << "4 shift 6 ans" << "0.25" << "Dec Deg" << "";
     QTest::newRow("answer after factorial") << "5 shift 9 ans" << "120" << "Dec Deg" << "";
     QTest::newRow("pi leaves answer") << "2 + 3 = shift 7 ans" << "5" << "Dec Deg" << "";
+    QTest::newRow("answer of a hex result") << toHex + " 5 + 3 = hex ans" << "8" << "Dec Deg" << "";
+    QTest::newRow("base keys leave the answer") << "7 + 1 = 2 + 3 " + toHex + " hex ans" << "8" << "Dec Deg" << "";
 
     // Number bases
     QTest::newRow("255 to hex") << "255 " + toHex << "FF" << "Hex Deg" << "hex";
@@ -392,7 +414,17 @@ inline void addScientificFunctionSequences()
     QTest::newRow("fraction to hex") << "12.7 " + toHex << "C" << "Hex Deg" << "hex";
     QTest::newRow("negative to hex") << "12.7 shift 8 " + toHex << "FFFFFFFFFFFFFFF4" << "Hex Deg" << "hex";
     QTest::newRow("negative hex to decimal") << "12.7 shift 8 " + toHex + " hex" << "-12" << "Dec Deg" << "";
-    QTest::newRow("decimal to decimal") << "3.9 hex" << "3" << "Dec Deg" << "";
+    QTest::newRow("decimal key in decimal changes nothing") << "3.9 hex" << "3.9" << "Dec Deg" << "";
+    QTest::newRow("decimal key keeps the entry") << "8 hex + 1 =" << "9" << "Dec Deg" << "";
+    QTest::newRow("decimal key keeps the operation") << "5 + 8 hex * 2 =" << "26" << "Dec Deg" << "";
+    QTest::newRow("decimal key keeps a zero divisor") << "9 / 0 hex + 1 =" << divideByZero << "Dec Deg" << "locked";
+    QTest::newRow("hex key keeps the operation") << "2 + 3 " + toHex + " =" << "5" << "Hex Deg" << "hex";
+    QTest::newRow("decimal key carries the operation") << toHex + " 5 + 3 hex =" << "8" << "Dec Deg" << "";
+    QTest::newRow("binary to hex keeps the operation") << toBin + " 101 + 1 " + toHex + " =" << "6" << "Hex Deg" << "hex";
+    QTest::newRow("hex to binary keeps the operation") << toHex + " " + hexKeys("FF") + " + 1 " + toBin + " ="
+                                                       << "100000000" << "Bin Deg" << "bin";
+    QTest::newRow("result carried into hex") << "2 + 3 = " + toHex + " + 1 =" << "6" << "Hex Deg" << "hex";
+    QTest::newRow("hex key in hex keeps the shift") << toHex + " shift hex" << "0" << "Hex Deg Shift" << "hex";
     QTest::newRow("big to hex") << "16777217 " + toHex << "1000001" << "Hex Deg" << "hex";
     QTest::newRow("to binary") << "10 bin" << "1010" << "Bin Deg" << "bin";
     QTest::newRow("binary to octal") << "10 bin shift bin" << "12" << "Oct Deg" << "oct";

@@ -108,8 +108,10 @@ void TestNumberText::readInteger_data()
     QTest::newRow("letter in octal") << "A" << 8 << 0 << false;
     QTest::newRow("empty") << "" << 16 << 0 << false;
     QTest::newRow("int max") << "7FFFFFFF" << 16 << 2147483647 << true;
-    QTest::newRow("2^31 out of range") << "80000000" << 16 << 0 << false;
-    QTest::newRow("2^32 - 1 out of range") << "FFFFFFFF" << 16 << 0 << false;
+    QTest::newRow("32 bits, int min") << "80000000" << 16 << std::numeric_limits<int>::min() << true;
+    QTest::newRow("32 bits, -1") << "FFFFFFFF" << 16 << -1 << true;
+    QTest::newRow("32 bits octal, -1") << "37777777777" << 8 << -1 << true;
+    QTest::newRow("33 bits octal") << "40000000000" << 8 << 0 << false;
     QTest::newRow("64-bit -1 hex") << "FFFFFFFFFFFFFFFF" << 16 << -1 << true;
     QTest::newRow("64-bit -1 octal") << "1777777777777777777777" << 8 << -1 << true;
     QTest::newRow("64-bit -1 binary") << QString(64, QLatin1Char('1')) << 2 << -1 << true;

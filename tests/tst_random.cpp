@@ -12,6 +12,7 @@
 #include <QMenuBar>
 #include <QRegularExpression>
 
+#include <cmath>
 #include <random>
 
 namespace {
@@ -127,10 +128,20 @@ private:
         const bool mark = key->objectName() == QLatin1String("btnExp_OpenBracket") && !m_window.ShiftOperator;
         const QString stateBefore = mark ? scientificState(m_window, shown, display) : QString();
         const QString pendingBefore = oneOperandKey(key) ? pendingOperation() : QString();
+        const QString baseBefore = m_window.NumConversionText;
+        const QString pendingBefore2 = pendingOperation();
+        const double valueBefore = shownValue();
         QTest::mouseClick(key, Qt::LeftButton);
         if (!pendingBefore.isEmpty() && pendingOperation() != pendingBefore)
             return QStringLiteral("a one-operand key changed the pending operation %1 into %2")
                     .arg(pendingBefore, pendingOperation());
+        const bool baseKey = key->objectName() == QLatin1String("btnHex_Dec")
+                || key->objectName() == QLatin1String("btnOct_Bin");
+        if (baseKey && m_window.NumConversionText != baseBefore && below(2)) {
+            const QString problem = changeBaseBack(baseBefore, valueBefore, pendingBefore2);
+            if (!problem.isEmpty())
+                return problem;
+        }
         if (mark && display->toHtml() == before && scientificState(m_window, shown, display) != stateBefore)
             return QStringLiteral("a refused exponent mark changed the state");
 
@@ -148,6 +159,48 @@ private:
         if (problem.isEmpty() && page == 1)
             problem = checkAnswer(key->objectName(), answerBefore, shownBefore);
         return problem;
+    }
+
+    // The number on show on the scientific page; nan where it is none or
+    // does not fit the integer bases.
+    double shownValue() const
+    {
+        const MainWindow &w = m_window;
+        const QString shown = shownText(scientificDisplay());
+        double value = std::nan("");
+        if (w.NumConversionText != DisplayText::decimalImage) {
+            bool valid = false;
+            const int radix = w.NumConversionText == DisplayText::hexadecimalImage ? 16
+                    : w.NumConversionText == DisplayText::octalImage ? 8 : 2;
+            value = NumberText::readInteger(shown, radix, &valid);
+            return valid ? value : std::nan("");
+        }
+        value = NumberText::readDecimal(shown);
+        const bool fits = value == std::trunc(value) && std::fabs(value) <= 2147483647.0
+                && (w.Sci_Operator.isEmpty() || (w.Sci_Value1 == std::trunc(w.Sci_Value1)
+                                                 && std::fabs(w.Sci_Value1) <= 2147483647.0));
+        return fits && shown != QLatin1String("(") ? value : std::nan("");
+    }
+
+    // Presses the key of the base just left; the value on show and the
+    // pending operation must be as they were.
+    QString changeBaseBack(const QString &base, double value, const QString &pending)
+    {
+        if (std::isnan(value))
+            return QString();
+        const bool shifted = base == DisplayText::hexadecimalImage || base == DisplayText::octalImage;
+        const bool hexDec = base == DisplayText::hexadecimalImage || base == DisplayText::decimalImage;
+        QStringList keys = {hexDec ? "btnHex_Dec" : "btnOct_Bin"};
+        if (shifted)
+            keys.prepend("btnShift");
+        for (const QString &name : keys) {
+            m_steps << name;
+            QTest::mouseClick(m_window.findChild<QPushButton *>(name), Qt::LeftButton);
+        }
+        if (shownValue() != value || pendingOperation() != pending)
+            return QStringLiteral("a base key there and back turned %1 (%2) into %3 (%4)")
+                    .arg(value).arg(pending).arg(shownValue()).arg(pendingOperation());
+        return QString();
     }
 
     // Square root, percent, the functions and the shifted digit keys work on

@@ -42,7 +42,8 @@ void TestStandard::entryCounter_data()
     QTest::newRow("digits") << "1 2" << 2;
     QTest::newRow("0 on 0") << "0 0" << 0;
     QTest::newRow("0 appended") << "1 0" << 2;
-    QTest::newRow("0 after operator") << "5 + 0" << 1;
+    QTest::newRow("0 after operator") << "5 + 0" << 0;
+    QTest::newRow("point counts nothing") << "1 . del" << 1;
     QTest::newRow("point") << "1 ." << 1;
     QTest::newRow("refused digit") << ones(25) << 22;
     QTest::newRow("delete") << "1 2 del" << 1;
