@@ -196,6 +196,7 @@ private:
     QString standardText() const;
     void standardOperator(const QString &name);
     void setStandardKeysEnabled(bool enabled);
+    bool showStandardResult(double value);
     void showOneOperandResult(double result);
 
     // Scientific page helpers

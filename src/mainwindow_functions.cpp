@@ -201,7 +201,7 @@ void MainWindow::Sci_XcubeClick()
 {
     const double cube = 3.0;
     const bool shifted = beginFunction();
-    Sci_Temp = shifted ? std::pow(Sci_Value, 1.0 / cube) : std::pow(Sci_Value, cube);
+    Sci_Temp = shifted ? std::cbrt(Sci_Value) : std::pow(Sci_Value, cube);
     showFunctionResult();
     finishFunction(shifted);
 }
@@ -279,7 +279,8 @@ void MainWindow::factorial()
     readScientific();
     if (isDecimalBase()) {
         const double x = shownValue();
-        if (x < 0.0) {
+        // Only whole numbers have a factorial.
+        if (x < 0.0 || x != std::floor(x)) {
             rejectFunction();
         } else if (x == 0.0) {
             Sci_Ans = 1.0;

@@ -31,9 +31,14 @@ void MainWindow::readScientific()
     Sci_ValueText = DisplayText::cleanNumberText(Sci_EditText);
 }
 
-// Returns whether the value was shown.
+// Returns whether the value was shown: not-a-number never shows as a number,
+// but as invalid input that locks the page.
 bool MainWindow::showResult(double value)
 {
+    if (std::isnan(value)) {
+        rejectFunction();
+        return false;
+    }
     Result_Text = NumberText::format(value, scientificPrecision);
     showScientific(Result_Text);
     return true;
@@ -318,14 +323,17 @@ void MainWindow::Sci_EqualClick()
         if (sciLocked())
             return;
     }
-    readScientific();
-    // With nothing pending a number stays as typed, but a marked one is
-    // worked out.
-    if (Sci_EqualOperator || shownMarked()) {
+    // With nothing pending a typed number becomes the running value; it
+    // stays as typed, but a marked one is worked out.
+    if (Sci_EqualOperator || Sci_CheckingOperator) {
         Sci_calculate();
         Sci_Operator = QStringLiteral("");
         Sci_EqualOperator = false;
     }
+    // The number on show is finished: the next digit starts a new one.
+    Sci_TextLength = 0;
+    Sci_PendingOperator = true;
+    Sci_DeleteOperator = false;
 }
 
 void MainWindow::Sci_calculate()
@@ -351,7 +359,7 @@ void MainWindow::Sci_calculate()
         } else if (Sci_Operator == QLatin1String("Power")) {
             Sci_Value1 = std::pow(Sci_Value1, Sci_Value2);
         } else if (Sci_Operator == QLatin1String("Root")) {
-            Sci_Value1 = std::pow(Sci_Value2, 1.0 / Sci_Value1);
+            Sci_Value1 = NumberText::root(Sci_Value2, Sci_Value1);
         } else {
             // Nothing pending: the number on show becomes the running value;
             // it is no result, so the answer memory keeps the last one.
@@ -362,10 +370,8 @@ void MainWindow::Sci_calculate()
         }
         // The answer memory holds results only: not an operand, not the
         // left operand of a division by zero.
-        if (computed) {
-            showResult(Sci_Value1);
+        if (computed && showResult(Sci_Value1))
             Sci_Ans = Sci_Value1;
-        }
     } else {
         const int radix = currentRadix();
         Sci_IntValue2 = NumberText::readInteger(Sci_ValueText, radix, &ok);

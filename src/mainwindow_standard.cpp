@@ -24,7 +24,7 @@ QString MainWindow::standardText() const
     return ui->Simple_textEdit->toPlainText();
 }
 
-// Every key but clear; a division by zero locks them.
+// Every key but clear; a division by zero or invalid input locks them.
 void MainWindow::setStandardKeysEnabled(bool enabled)
 {
     for (QPushButton *key : {ui->btnZero, ui->btnOne, ui->btnTwo, ui->btnThree, ui->btnFour,
@@ -33,6 +33,20 @@ void MainWindow::setStandardKeysEnabled(bool enabled)
                              ui->btnPercent, ui->btnPlus, ui->btnMinus, ui->btnTimes,
                              ui->btnDivide})
         key->setEnabled(enabled);
+}
+
+// Returns whether the value was shown: not-a-number never shows as a number,
+// but as invalid input that locks the page like a division by zero.
+bool MainWindow::showStandardResult(double value)
+{
+    if (std::isnan(value)) {
+        showStandard(DisplayText::invalidInput);
+        setStandardKeysEnabled(false);
+        return false;
+    }
+    Result_Text = NumberText::format(value, standardPrecision);
+    showStandard(Result_Text);
+    return true;
 }
 
 void MainWindow::numclick0() { num = 0; showNumber(); }
@@ -166,10 +180,8 @@ void MainWindow::calculate()
     } else {
         computed = false;
     }
-    if (computed) {
-        Result_Text = NumberText::format(Value1, standardPrecision);
-        showStandard(Result_Text);
-    }
+    if (computed)
+        showStandardResult(Value1);
 
     PendingOperator = true;
     DeleteOperator = false;
@@ -181,12 +193,19 @@ void MainWindow::btnEqual_Click()
 {
     Simple_TextLength = 0;
     Edit_Text = standardText();
-    // Without a pending operation the typed number stays open for more digits.
     if (EqualOperator) {
         calculate();
         Operator = QStringLiteral("");
         EqualOperator = false;
+    } else if (CheckingOperator) {
+        // Nothing pending: a typed number becomes the running value.
+        Value1 = Edit_Text.toDouble();
+        CheckingOperator = false;
     }
+    // The number on show is finished: the next digit starts a new one.
+    PendingOperator = true;
+    DeleteOperator = false;
+    DotOperator = true;
 }
 
 // Percent gives that share of the first operand; the root works on the
@@ -208,9 +227,8 @@ void MainWindow::btnSqrt_Click()
 void MainWindow::showOneOperandResult(double result)
 {
     Simple_TextLength = 0;
-    Result_Text = NumberText::format(result, standardPrecision);
-    showStandard(Result_Text);
-    takeOneOperandResult(result, !Operator.isEmpty(), Value1, CheckingOperator);
+    if (showStandardResult(result))
+        takeOneOperandResult(result, !Operator.isEmpty(), Value1, CheckingOperator);
 
     PendingOperator = true;
     DeleteOperator = false;

@@ -102,6 +102,13 @@ int toInt(double value)
     return int(value);
 }
 
+double root(double radicand, double index)
+{
+    if (radicand < 0.0 && std::fabs(std::fmod(index, 2.0)) == 1.0)
+        return -std::pow(-radicand, 1.0 / index);
+    return std::pow(radicand, 1.0 / index);
+}
+
 int wrappingAdd(int a, int b)
 {
     return fromBits(std::uint32_t(a) + std::uint32_t(b));

@@ -45,6 +45,11 @@ int digitCount(const QString &text, int radix);
 // `value` truncated toward zero and held to the int range; not-a-number is 0.
 int toInt(double value);
 
+// The index-th root of radicand. A negative radicand has a real root only for
+// an odd whole index (the root of -8 of index 3 is -2); otherwise the root is
+// not a number.
+double root(double radicand, double index);
+
 // 32-bit arithmetic that wraps modulo 2^32 instead of overflowing.
 int wrappingAdd(int a, int b);
 int wrappingSubtract(int a, int b);

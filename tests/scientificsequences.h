@@ -98,7 +98,9 @@ inline void addScientificSequences()
     QTest::newRow("binary keeps 25 digits") << toBin + " " + ones(26) << ones(25) << "Bin Deg" << "bin";
     QTest::newRow("0 after letter") << toHex + " shift 1 0" << "B0" << "Hex Deg" << "hex";
     QTest::newRow("no letter in decimal") << "5 shift 3" << "5" << "Dec Deg Shift" << "";
-    QTest::newRow("result stays whole") << "8 shift 8 shift cube shift 4 del" << "nan" << "Dec Deg Shift" << "";
+    QTest::newRow("result stays whole") << "8 shift 8 shift cube shift 4 del" << "-2" << "Dec Deg Shift" << "";
+    QTest::newRow("idle letter keeps the operation") << "8 xy shift 0 shift + 1 =" << "9" << "Dec Deg" << "";
+    QTest::newRow("idle letter is no operand") << "5 * shift 0 shift + 1 =" << "6" << "Dec Deg" << "";
     QTest::newRow("no letter in octal after hex") << toHex + " " + toOct + " 1 shift 0" << "1" << "Oct Deg Shift" << "oct";
     QTest::newRow("no letter in binary after hex") << toHex + " " + toBin + " 1 shift 1" << "1" << "Bin Deg Shift" << "bin";
     QTest::newRow("clear in hex, shifted, radians") << toHex + " shift deg shift CE"
@@ -138,13 +140,21 @@ inline void addScientificSequences()
     QTest::newRow("1e+14") << "10 xy 14 =" << "1e+14" << "Dec Deg" << "";
     QTest::newRow("10^13") << "10 xy 13 =" << "10000000000000" << "Dec Deg" << "";
     QTest::newRow("2^50") << "2 xy 50 =" << "1.1258999068426e+15" << "Dec Deg" << "";
-    QTest::newRow("negative base, fractional power") << "0 - 8 = xy 0.5 =" << "nan" << "Dec Deg" << "";
+    QTest::newRow("negative base, fractional power") << "0 - 8 = xy 0.5 =" << invalid << "Dec Deg" << "locked";
+    QTest::newRow("odd root of a negative") << "3 shift xy 8 shift 8 =" << "-2" << "Dec Deg" << "";
+    QTest::newRow("even root of a negative") << "2 shift xy 8 shift 8 =" << invalid << "Dec Deg" << "locked";
+    QTest::newRow("fractional root of a negative") << "2.5 shift xy 8 shift 8 =" << invalid << "Dec Deg" << "locked";
+    QTest::newRow("infinity minus infinity") << "10 xy 400 = - ans =" << invalid << "Dec Deg" << "locked";
     QTest::newRow("divide by zero") << "5 / 0 =" << "Cannot divide by zero" << "Dec Deg" << "locked";
     QTest::newRow("divide by zero in operator") << "5 / 0 -" << "Cannot divide by zero" << "Dec Deg" << "locked";
     QTest::newRow("lone 0 is an operand") << "5 * 0 + 1 =" << "1" << "Dec Deg" << "";
     QTest::newRow("equals alone") << "=" << "0" << "Dec Deg" << "";
     QTest::newRow("second equals") << "2 + 3 = =" << "5" << "Dec Deg" << "";
     QTest::newRow("equals after typed number") << "2 + 3 = 4 =" << "4" << "Dec Deg" << "";
+    QTest::newRow("equals finishes the entry") << "5 = 3" << "3" << "Dec Deg" << "";
+    QTest::newRow("number after equals is an operand") << "5 = 3 + 1 =" << "4" << "Dec Deg" << "";
+    QTest::newRow("delete to 0 is an operand") << "7 + 5 = 3 del + 1 =" << "1" << "Dec Deg" << "";
+    QTest::newRow("hex equals finishes the entry") << toHex + " 5 = 3 + 1 =" << "4" << "Hex Deg" << "hex";
 
     // Integer bases
     QTest::newRow("hex add") << toHex + " " + hexKeys("A") + " + 5 =" << "F" << "Hex Deg" << "hex";
@@ -235,17 +245,19 @@ inline void addScientificFunctionSequences()
     // Logarithms, powers and roots
     QTest::newRow("log 0") << "0 log" << invalid << "Dec Deg" << "locked";
     QTest::newRow("log 1000") << "1000 log" << "3" << "Dec Deg" << "";
-    QTest::newRow("log -1") << "1 shift 8 log" << "nan" << "Dec Deg" << "";
+    QTest::newRow("log -1") << "1 shift 8 log" << invalid << "Dec Deg" << "locked";
+    QTest::newRow("ln -1") << "1 shift 8 ln" << invalid << "Dec Deg" << "locked";
     QTest::newRow("10^0.5") << "0.5 shift log" << "3.1622776601684" << "Dec Deg" << "";
     QTest::newRow("ln 0") << "0 ln" << invalid << "Dec Deg" << "locked";
     QTest::newRow("ln 1") << "1 ln" << "0" << "Dec Deg" << "";
     QTest::newRow("e^1") << "1 shift ln" << "2.718281828459" << "Dec Deg" << "";
     QTest::newRow("cube root 27") << "27 shift cube" << "3" << "Dec Deg" << "";
     QTest::newRow("cube root 64") << "64 shift cube" << "4" << "Dec Deg" << "";
-    QTest::newRow("cube root -8") << "8 shift 8 shift cube" << "nan" << "Dec Deg" << "";
+    QTest::newRow("cube root -8") << "8 shift 8 shift cube" << "-2" << "Dec Deg" << "";
+    QTest::newRow("cube root -27") << "27 shift 8 shift cube" << "-3" << "Dec Deg" << "";
     QTest::newRow("cube 2.5") << "2.5 cube" << "15.625" << "Dec Deg" << "";
     QTest::newRow("square root 16") << "16 shift sq" << "4" << "Dec Deg" << "";
-    QTest::newRow("square root -4") << "4 shift 8 shift sq" << "nan" << "Dec Deg" << "";
+    QTest::newRow("square root -4") << "4 shift 8 shift sq" << invalid << "Dec Deg" << "locked";
     QTest::newRow("square") << "12 sq" << "144" << "Dec Deg" << "";
     QTest::newRow("function shows its result") << "2 + 30 sin" << "0.5" << "Dec Deg" << "";
     QTest::newRow("function result is the right operand") << "2 + 30 sin =" << "2.5" << "Dec Deg" << "";
@@ -272,12 +284,13 @@ inline void addScientificFunctionSequences()
     QTest::newRow("sign refused on 0") << "shift 8" << "0" << "Dec Deg" << "";
     QTest::newRow("refused sign ends shift") << "shift 8 5" << "5" << "Dec Deg" << "";
     QTest::newRow("negated result replaced") << "2 + 3 = shift 8 7" << "7" << "Dec Deg" << "";
-    QTest::newRow("negated result stays whole") << "4 shift 8 shift sq shift 8 del" << "-nan" << "Dec Deg" << "";
+    QTest::newRow("negated result stays whole") << "2 shift sq shift 8 del" << "-1.4142135623731" << "Dec Deg" << "";
     QTest::newRow("negative operand") << "5 shift 8 + 2 =" << "-3" << "Dec Deg" << "";
     QTest::newRow("factorial") << "5 shift 9" << "120" << "Dec Deg" << "";
     QTest::newRow("factorial of 0") << "0 shift 9" << "1" << "Dec Deg" << "";
-    QTest::newRow("factorial of 3.5") << "3.5 shift 9" << "13.125" << "Dec Deg" << "";
-    QTest::newRow("factorial of 0.5") << "0.5 shift 9" << "1" << "Dec Deg" << "";
+    QTest::newRow("factorial of 3.5") << "3.5 shift 9" << invalid << "Dec Deg" << "locked";
+    QTest::newRow("factorial of 0.5") << "0.5 shift 9" << invalid << "Dec Deg" << "locked";
+    QTest::newRow("factorial of 2.5") << "2.5 shift 9" << invalid << "Dec Deg" << "locked";
     QTest::newRow("factorial of -3") << "3 shift 8 shift 9" << invalid << "Dec Deg" << "locked";
     QTest::newRow("factorial of 170") << "170 shift 9" << "7.257415615308e+306" << "Dec Deg" << "";
     QTest::newRow("factorial of 171") << "171 shift 9" << "inf" << "Dec Deg" << "";
@@ -432,7 +445,7 @@ inline void addScientificFunctionSequences()
     QTest::newRow("above int range with point") << "3000000000.5 " + toHex << "7FFFFFFF" << "Hex Deg" << "hex";
     QTest::newRow("below int range") << "3000000000 shift 8 " + toHex << "FFFFFFFF80000000" << "Hex Deg" << "hex";
     QTest::newRow("exponent form") << "10 xy 20 = " + toHex << "7FFFFFFF" << "Hex Deg" << "hex";
-    QTest::newRow("not a number") << "4 shift 8 shift sq " + toHex << "0" << "Hex Deg" << "hex";
+    QTest::newRow("no number to convert") << "4 shift 8 shift sq " + toHex << invalid << "Dec Deg" << "locked";
     QTest::newRow("hex quotient") << toHex + " 7 / 2 =" << "3" << "Hex Deg" << "hex";
     QTest::newRow("hex sum to octal") << toHex + " 7 + 1 = shift bin" << "10" << "Oct Deg" << "oct";
     QTest::newRow("pending operation survives base") << "5 + " + toHex + " 3 =" << "8" << "Hex Deg" << "hex";

@@ -96,7 +96,10 @@ inline void addStandardSequences()
     QTest::newRow("5 + =") << "5 + =" << "10" << false;
     QTest::newRow("5 + = =") << "5 + = =" << "10" << false;
     QTest::newRow("equals alone") << "5 =" << "5" << false;
-    QTest::newRow("equals leaves entry open") << "5 = 3" << "53" << false;
+    QTest::newRow("equals finishes the entry") << "5 = 3" << "3" << false;
+    QTest::newRow("number after equals is an operand") << "5 = 3 + 1 =" << "4" << false;
+    QTest::newRow("equals takes the entry as running value") << "5 = + 1 =" << "6" << false;
+    QTest::newRow("delete to 0 is an operand") << "7 + 5 = 3 del + 1 =" << "1" << false;
     QTest::newRow("third") << "1 / 3 =" << "0.33333333" << false;
     QTest::newRow("quarter") << "2 / 8 =" << "0.25" << false;
     QTest::newRow("six products") << "10 * 10 * 10 * 10 * 10 * 10 * 10 =" << "10000000" << false;
@@ -124,15 +127,17 @@ inline void addStandardSequences()
     QTest::newRow("root of a difference's operand") << "100 - 9 sqrt =" << "97" << false;
     QTest::newRow("root of the shown first operand") << "9 + sqrt =" << "12" << false;
     QTest::newRow("root then operator") << "16 sqrt + 1 =" << "5" << false;
-    QTest::newRow("root of negative") << "4 - 5 = sqrt" << "nan" << false;
+    QTest::newRow("root of negative") << "4 - 5 = sqrt" << "Invalid input for function" << true;
+    QTest::newRow("clear unlocks after invalid input") << "0 - 4 = sqrt CE 7" << "7" << false;
     QTest::newRow("point after root") << "16 sqrt ." << "0." << false;
 
-    // Results that are not finite are read back by the next key
-    QTest::newRow("nan read back") << "4 - 5 = sqrt + 1 =" << "nan" << false;
+    // Results that are not finite are read back by the next key; not-a-number
+    // never shows.
+    QTest::newRow("no nan to read back") << "4 - 5 = sqrt + 1 =" << "Invalid input for function" << true;
     const QString huge = QString(22, '9') + " * = * = * = * =";
     QTest::newRow("overflow") << huge << "inf" << false;
     QTest::newRow("inf read back") << huge + " + 1 =" << "inf" << false;
-    QTest::newRow("inf times 0") << huge + " * 0 =" << "nan" << false;
+    QTest::newRow("inf times 0") << huge + " * 0 =" << "Invalid input for function" << true;
     QString negative = "0 - 1 =";
     for (int i = 0; i < 15; ++i)
         negative += " * " + QString(22, '9') + " =";

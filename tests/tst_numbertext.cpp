@@ -3,6 +3,7 @@
 
 #include <QTest>
 
+#include <cmath>
 #include <limits>
 
 using namespace NumberText;
@@ -24,6 +25,7 @@ private slots:
     void toInt_data();
     void toInt();
     void wrapping();
+    void roots();
     void cleanNumberText();
 };
 
@@ -207,6 +209,16 @@ void TestNumberText::wrapping()
     QCOMPARE(wrappingDivide(7, 2), 3);
     QCOMPARE(wrappingDivide(-7, 2), -3);
     QCOMPARE(wrappingDivide(min, -1), min);
+}
+
+// A negative number has a real root only of an odd whole index.
+void TestNumberText::roots()
+{
+    QCOMPARE(root(-8.0, 3.0), -2.0);
+    QCOMPARE(root(8.0, 3.0), 2.0);
+    QCOMPARE(root(-8.0, -3.0), -0.5);
+    QVERIFY(std::isnan(root(-8.0, 2.0)));
+    QVERIFY(std::isnan(root(-8.0, 2.5)));
 }
 
 void TestNumberText::cleanNumberText()

@@ -262,12 +262,12 @@ private:
     QString checkStandard() const
     {
         static const QRegularExpression number(
-                QStringLiteral("^-?([0-9]+\\.?[0-9]*(e[+-][0-9]+)?|nan|inf)$"));
+                QStringLiteral("^-?([0-9]+\\.?[0-9]*(e[+-][0-9]+)?|inf)$"));
         const QString shown = shownText(standardDisplay());
         const QStringList disabled = disabledKeys(m_pages->widget(0));
         if (disabled.contains(QLatin1String("btnCE")))
             return QStringLiteral("the standard clear key is disabled");
-        if (shown == QLatin1String("Cannot divide by zero")) {
+        if (shown == DisplayText::divideByZero || shown == DisplayText::invalidInput) {
             if (disabled.size() != 19)
                 return QStringLiteral("the standard page shows its message but is not locked");
         } else if (!number.match(shown).hasMatch()) {
@@ -306,7 +306,7 @@ private:
                     : QStringLiteral("the scientific page shows a message but is not locked");
 
         static const QRegularExpression decimal(QStringLiteral(
-                "^(-?[0-9]+\\.?[0-9]*(E-?[0-9]*|e[+-][0-9]+)?|-?nan|-?inf|\\()$"));
+                "^(-?[0-9]+\\.?[0-9]*(E-?[0-9]*|e[+-][0-9]+)?|-?inf|\\()$"));
         static const QRegularExpression hexadecimal(QStringLiteral("^[0-9A-F]+$"));
         static const QRegularExpression octal(QStringLiteral("^[0-7]+$"));
         static const QRegularExpression binary(QStringLiteral("^[01]+$"));

@@ -60,7 +60,7 @@ void TestScientific::entryState_data()
     QTest::newRow("operator without operand") << "+" << 0 << "pending dot equal";
     QTest::newRow("power") << "1 xy" << 0 << "pending dot equal";
     QTest::newRow("equals") << "1 + 2 =" << 0 << "pending dot";
-    QTest::newRow("equals alone keeps counter") << "1 2 =" << 2 << "checking delete";
+    QTest::newRow("equals finishes the entry") << "1 2 =" << 0 << "pending dot";
     QTest::newRow("exponent mark keeps the entry") << "1 E" << 1 << "checking delete";
     QTest::newRow("refused mark") << "1 + 0 E" << 0 << "pending checking delete equal";
     QTest::newRow("close bracket") << "2 * ( 3 )" << 0 << "pending checking dot equal";
