@@ -429,6 +429,7 @@ inline void addScientificFunctionSequences()
     QTest::newRow("negative hex to decimal") << "12.7 shift 8 " + toHex + " hex" << "-12" << "Dec Deg" << "";
     QTest::newRow("decimal key in decimal changes nothing") << "3.9 hex" << "3.9" << "Dec Deg" << "";
     QTest::newRow("decimal key keeps the entry") << "8 hex + 1 =" << "9" << "Dec Deg" << "";
+    QTest::newRow("decimal key keeps a fraction") << "2 + 3.5 hex =" << "5.5" << "Dec Deg" << "";
     QTest::newRow("decimal key keeps the operation") << "5 + 8 hex * 2 =" << "26" << "Dec Deg" << "";
     QTest::newRow("decimal key keeps a zero divisor") << "9 / 0 hex + 1 =" << divideByZero << "Dec Deg" << "locked";
     QTest::newRow("hex key keeps the operation") << "2 + 3 " + toHex + " =" << "5" << "Hex Deg" << "hex";
