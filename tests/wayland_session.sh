@@ -151,20 +151,26 @@ expect_window "Scientific Calculator"
 
 # The first pause lets the program take the virtual keyboard before keys come;
 # the one after Esc lets the cleared page settle.
-"${as_user[@]}" "${client_env[@]}" timeout 20 wtype -s 500 -k Escape -s 300 '2*(3+4)=' \
+# 2 x (3 + 4) squared: the square is the right operand of the product.
+"${as_user[@]}" "${client_env[@]}" timeout 20 wtype -s 500 -k Escape -s 300 '2*(3+4)q=' \
     || fail "wtype could not type"
-expect_copied 14
+expect_copied 98
 screenshot sideways
 
 set_transform normal
 expect_window "Simple"
 "${as_user[@]}" "${client_env[@]}" timeout 20 wtype -s 300 -k Escape -s 300 '1/4=' || fail "wtype could not type"
 expect_copied 0.25
+"${as_user[@]}" "${client_env[@]}" timeout 20 wtype -s 300 -k Escape -s 300 '9+16@=' || fail "wtype could not type"
+expect_copied 13
 screenshot upright
 
 set_transform 90
 expect_window "Scientific Calculator"
-expect_copied 14   # each page keeps its number while hidden
+expect_copied 98   # each page keeps its number while hidden
+"${as_user[@]}" "${client_env[@]}" timeout 20 wtype -s 300 -k Escape -s 300 '10-(2*(3-1)+1)=' \
+    || fail "wtype could not type"
+expect_copied 5
 
 # Closing the window ends the program normally.
 sway_ipc "[pid=$app_pid] kill" >/dev/null || fail "swaymsg kill"
