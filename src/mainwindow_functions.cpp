@@ -208,7 +208,8 @@ void MainWindow::Sci_XcubeClick()
 
 // ---- Shifted digit keys ----------------------------------------------------------
 // They compute only in decimal base; elsewhere they show the same number
-// again without the shift image. A pending left operand is left alone.
+// again without the shift image. Like the functions, they keep a pending
+// operation.
 
 void MainWindow::reciprocal()
 {
@@ -223,8 +224,7 @@ void MainWindow::reciprocal()
             Sci_buttonDisabled();
         } else {
             Sci_Temp = 1.0 / x;
-            Sci_Ans = Sci_Temp;
-            showResult(Sci_Temp);
+            showFunctionResult();
         }
         Sci_PendingOperator = true;
     } else {
@@ -235,13 +235,14 @@ void MainWindow::reciprocal()
     Sci_DotOperator = true;
 }
 
-// Pi is only shown: a following operation reads it back from the display.
+// Pi is no result: the answer memory keeps the last one.
 void MainWindow::showPi()
 {
     Sci_TextLength = 0;
     ShiftText = QStringLiteral("");
     if (isDecimalBase()) {
         showResult(pi);
+        takeOneOperandResult(pi, !Sci_Operator.isEmpty(), Sci_Value1, Sci_CheckingOperator);
         Sci_PendingOperator = true;
     } else {
         showScientific(Sci_EditText);
@@ -269,6 +270,8 @@ void MainWindow::changeSign()
     }
     showScientific(number);
     endShift();
+    // The number on show, negated or not, is a new operand.
+    Sci_CheckingOperator = true;
     Sci_DotOperator = false;
 }
 
@@ -282,13 +285,9 @@ void MainWindow::factorial()
         // Only whole numbers have a factorial.
         if (x < 0.0 || x != std::floor(x)) {
             rejectFunction();
-        } else if (x == 0.0) {
-            Sci_Ans = 1.0;
-            showScientific(QStringLiteral("1"));
         } else {
             Sci_Temp = factorialOf(x);
-            Sci_Ans = Sci_Temp;
-            showResult(Sci_Temp);
+            showFunctionResult();
         }
         Sci_PendingOperator = true;
     } else {

@@ -116,8 +116,6 @@ void MainWindow::Sci_showNumber()
             changeSign();
         else
             factorial();
-        // The value on show is a new operand for a pending operation.
-        Sci_CheckingOperator = true;
         return;
     }
 
@@ -131,7 +129,7 @@ void MainWindow::Sci_showNumber()
     // A digit or letter replaces a finished value and is appended to an
     // entry; a 0 on a finished value is a fresh 0 that the next digit
     // replaces in turn.
-    const bool fresh = Sci_PendingOperator;
+    const bool fresh = Sci_PendingOperator || Sci_ValueText.trimmed() == QLatin1String("0");
     const QString entry = fresh ? character : Sci_ValueText.trimmed() + character;
     if (!acceptsEntry(entry))
         return;

@@ -274,6 +274,7 @@ inline void addScientificFunctionSequences()
     // Shifted digit keys
     QTest::newRow("reciprocal") << "4 shift 6" << "0.25" << "Dec Deg" << "";
     QTest::newRow("reciprocal of 3") << "3 shift 6" << "0.33333333333333" << "Dec Deg" << "";
+    QTest::newRow("reciprocal kept exact") << "3 shift 6 * 3 =" << "1" << "Dec Deg" << "";
     QTest::newRow("digit replaces reciprocal") << "4 shift 6 5" << "5" << "Dec Deg" << "";
     QTest::newRow("reciprocal of 0") << "0 shift 6" << divideByZero << "Dec Deg" << "locked";
     QTest::newRow("pi") << "shift 7" << "3.1415926535898" << "Dec Deg" << "";

@@ -329,6 +329,8 @@ void TestKeyboard::paste_data()
     QTest::newRow("decimal 25 digits") << scientific << "" << QString(25, '2') << QString(25, '2') << "" << QString(25, '2');
     QTest::newRow("decimal 26 digits") << scientific << "" << QString(26, '2') << "" << "" << "";
     QTest::newRow("decimal letters") << scientific << "" << "A" << "" << "" << "";
+    QTest::newRow("digit replaces a pasted 0") << scientific << "" << "0" << "0" << "5" << "5";
+    QTest::newRow("standard digit replaces a pasted 0") << standard << "" << "0" << "0" << "5" << "5";
     QTest::newRow("hex") << scientific << "shift hex" << "ff" << "FF" << "+ 1 =" << "100";
     QTest::newRow("hex negative") << scientific << "shift hex" << QString(16, 'F') << QString(16, 'F') << "+ 3 =" << "2";
     QTest::newRow("hex out of range") << scientific << "shift hex" << "FFFFFFFFF" << "" << "" << "";
