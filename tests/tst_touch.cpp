@@ -19,8 +19,10 @@ private slots:
 private:
     void play(Calculator &calculator, const QString &script);
     void mouse(Calculator &calculator, const QString &step);
+    void cancel(QWidget *window);
 
     QPointingDevice *m_device = QTest::createTouchDevice();
+    QPoint m_mouseAt; // in the window
 };
 
 void TestTouch::fingers_data()
@@ -28,9 +30,9 @@ void TestTouch::fingers_data()
     QTest::addColumn<int>("page");
     QTest::addColumn<QString>("before");  // keys clicked first
     // "N+key" finger N down on a key's centre, "N>key" moved onto another
-    // key, "N-" lifted where it is ("N-key" over a key), "cancel" the sequence cancelled; "s+key"
-    // and "s-" a mouse press and release that a platform made of a touch,
-    // "q+key" and "q-" those Qt makes of a touch screen's point.
+    // key, "N-" lifted where it is ("N-key" over a key), "cancel" the
+    // sequence cancelled; "s+key" and "s-" a mouse press and release that a
+    // platform made of a touch, "q+key" and "q-" those Qt makes of one.
     QTest::addColumn<QString>("touches");
     QTest::addColumn<QString>("shown");
     QTest::addColumn<QString>("clicked"); // in order, each click once
@@ -86,6 +88,7 @@ void TestTouch::fingers()
             down << key->objectName();
     }
     QCOMPARE(down.join(' '), held.isEmpty() ? QString() : calculator.keyName(held));
+    cancel(&calculator.window); // the next row starts with no finger down
 }
 
 // Every event names all fingers down, as a touch screen reports them.
@@ -96,8 +99,7 @@ void TestTouch::play(Calculator &calculator, const QString &script)
     QHash<int, QPushButton *> fingers; // where each finger is down
     for (const QString &step : script.split(' ', Qt::SkipEmptyParts)) {
         if (step == "cancel") {
-            QWindowSystemInterface::handleTouchCancelEvent(window->windowHandle(), m_device);
-            QCoreApplication::processEvents();
+            cancel(window);
             return;
         }
         if (!step.at(0).isDigit()) {
@@ -125,18 +127,24 @@ void TestTouch::play(Calculator &calculator, const QString &script)
     }
 }
 
+void TestTouch::cancel(QWidget *window)
+{
+    QWindowSystemInterface::handleTouchCancelEvent<QWindowSystemInterface::SynchronousDelivery>(
+            window->windowHandle(), m_device);
+    QCoreApplication::processEvents();
+}
+
 void TestTouch::mouse(Calculator &calculator, const QString &step)
 {
-    static QPoint at;
     if (step.size() > 2) {
         QPushButton *key = calculator.key(calculator.keyName(step.mid(2)));
-        at = key->mapTo(&calculator.window, key->rect().center());
+        m_mouseAt = key->mapTo(&calculator.window, key->rect().center());
     }
     const bool system = step.at(0) == 's';
     const bool press = step.at(1) == '+';
     QWindowSystemInterface::handleMouseEvent<QWindowSystemInterface::SynchronousDelivery>(
-            calculator.window.windowHandle(), system ? QPointingDevice::primaryPointingDevice() : m_device, at,
-            calculator.window.mapToGlobal(at), press ? Qt::LeftButton : Qt::NoButton, Qt::LeftButton,
+            calculator.window.windowHandle(), system ? QPointingDevice::primaryPointingDevice() : m_device, m_mouseAt,
+            calculator.window.mapToGlobal(m_mouseAt), press ? Qt::LeftButton : Qt::NoButton, Qt::LeftButton,
             press ? QEvent::MouseButtonPress : QEvent::MouseButtonRelease, Qt::NoModifier,
             system ? Qt::MouseEventSynthesizedBySystem : Qt::MouseEventSynthesizedByQt);
 }
