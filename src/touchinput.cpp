@@ -33,6 +33,10 @@ bool TouchInput::eventFilter(QObject *watched, QEvent *event)
         cancel();
         event->accept();
         return true;
+    case QEvent::Hide: // a turn switched the page: no finger can lift over it
+        if (m_holders.contains(static_cast<QAbstractButton *>(watched)))
+            letGo(static_cast<QAbstractButton *>(watched));
+        return false;
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonRelease:
     case QEvent::MouseButtonDblClick:

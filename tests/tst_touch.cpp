@@ -31,7 +31,7 @@ void TestTouch::fingers_data()
     QTest::addColumn<QString>("before");  // keys clicked first
     // "N+key" finger N down on a key's centre, "N>key" moved onto another
     // key, "N-" lifted where it is ("N-key" over a key), "cancel" the
-    // sequence cancelled; "s+key" and "s-" a mouse press and release that a
+    // sequence cancelled, "switch" the other page shown; "s+key" and "s-" a mouse press and release that a
     // platform made of a touch, "q+key" and "q-" those Qt makes of one.
     QTest::addColumn<QString>("touches");
     QTest::addColumn<QString>("shown");
@@ -57,6 +57,7 @@ void TestTouch::fingers_data()
                                        << DisplayText::divideByZero << "0 =" << "";
     QTest::newRow("platform's mouse as well") << standard << "" << "1+2 1- s+2 s-" << "2" << "2" << "";
     QTest::newRow("Qt's mouse as well") << standard << "" << "1+2 1- q+2 q-" << "2" << "2" << "";
+    QTest::newRow("page switched while held") << standard << "" << "1+2 switch 1-" << "0" << "" << "";
     QTest::newRow("cancelled") << standard << "" << "1+2 2+3 cancel" << "0" << "" << "";
 }
 
@@ -101,6 +102,11 @@ void TestTouch::play(Calculator &calculator, const QString &script)
         if (step == "cancel") {
             cancel(window);
             return;
+        }
+        if (step == "switch") {
+            auto *pages = window->findChild<QStackedWidget *>();
+            pages->setCurrentIndex(1 - pages->currentIndex());
+            continue;
         }
         if (!step.at(0).isDigit()) {
             mouse(calculator, step);
