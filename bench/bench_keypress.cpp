@@ -2,6 +2,11 @@
 // both pages, against a bare QTextEdit::setHtml + toPlainText round trip of
 // the texts the presses wrote. Rounds of the two alternate; prints the median
 // microseconds per press of each and their ratio.
+//
+// With the argument "touch": the same sequences tapped through a touch
+// screen against clicked with the mouse, both through the window as a
+// platform delivers them, with the events they leave (repaints) processed;
+// prints the median microseconds per tap and per click and their ratio.
 
 #include "displaytext.h"
 #include "mainwindow.h"
@@ -12,9 +17,13 @@
 #include <QStackedWidget>
 #include <QTextBlock>
 #include <QTextEdit>
+#include <QTest>
+
+#include <qpa/qwindowsysteminterface.h>
 
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <vector>
 
 namespace {
@@ -37,6 +46,78 @@ double median(std::vector<double> values)
 {
     std::sort(values.begin(), values.end());
     return values[values.size() / 2];
+}
+
+// Events as a platform reports them, delivered at once. Each one is a
+// second after the last, so that no two clicks make a double click.
+ulong nextTimestamp()
+{
+    static ulong timestamp = 0;
+    return timestamp += 1000;
+}
+
+void touchPoint(QPointingDevice *device, QWidget *window, const QPoint &at, QEventPoint::State state)
+{
+    QWindowSystemInterface::TouchPoint point;
+    point.state = state;
+    point.area = QRectF(window->mapToGlobal(at) - QPointF(4, 4), QSizeF(8, 8));
+    point.pressure = state == QEventPoint::State::Released ? 0 : 1;
+    QWindowSystemInterface::handleTouchEvent<QWindowSystemInterface::SynchronousDelivery>(
+            window->windowHandle(), nextTimestamp(), device, {point});
+}
+
+void tap(QPointingDevice *device, QWidget *window, QPushButton *key)
+{
+    const QPoint centre = key->mapTo(window, key->rect().center());
+    touchPoint(device, window, centre, QEventPoint::State::Pressed);
+    touchPoint(device, window, centre, QEventPoint::State::Released);
+    QCoreApplication::processEvents();
+}
+
+void mouseButton(QWidget *window, const QPoint &at, Qt::MouseButtons buttons, QEvent::Type type)
+{
+    QWindowSystemInterface::handleMouseEvent<QWindowSystemInterface::SynchronousDelivery>(
+            window->windowHandle(), nextTimestamp(), at, window->mapToGlobal(at), buttons, Qt::LeftButton, type);
+}
+
+void click(QWidget *window, QPushButton *key)
+{
+    const QPoint centre = key->mapTo(window, key->rect().center());
+    mouseButton(window, centre, Qt::LeftButton, QEvent::MouseButtonPress);
+    mouseButton(window, centre, Qt::NoButton, QEvent::MouseButtonRelease);
+    QCoreApplication::processEvents();
+}
+
+// Microseconds per press of one pass over the sequences with `press`.
+template<typename Press>
+double timePresses(QStackedWidget *pages, const QList<Sequence> &sequences, Press press)
+{
+    QElapsedTimer timer;
+    qint64 elapsed = 0;
+    int presses = 0;
+    for (const Sequence &sequence : sequences) {
+        pages->setCurrentIndex(sequence.page);
+        QCoreApplication::processEvents();
+        timer.start();
+        for (QPushButton *key : sequence.keys)
+            press(key);
+        elapsed += timer.nsecsElapsed();
+        presses += int(sequence.keys.size());
+    }
+    return double(elapsed) / presses / 1000.0;
+}
+
+int touchAgainstClick(MainWindow &window, QStackedWidget *pages, const QList<Sequence> &sequences)
+{
+    QPointingDevice *device = QTest::createTouchDevice();
+    std::vector<double> tapTimes, clickTimes;
+    for (int round = 0; round < 41; ++round) {
+        tapTimes.push_back(timePresses(pages, sequences, [&](QPushButton *key) { tap(device, &window, key); }));
+        clickTimes.push_back(timePresses(pages, sequences, [&](QPushButton *key) { click(&window, key); }));
+    }
+    const double tapped = median(tapTimes), clicked = median(clickTimes);
+    std::printf("%.2f %.2f %.3f\n", tapped, clicked, tapped / clicked);
+    return 0;
 }
 
 } // namespace
@@ -73,6 +154,8 @@ int main(int argc, char *argv[])
         {1, keys(window, "btnCE_sci btnShift btnRad_Deg btnShift btnPi_Seven btnCos btnXroot_Xy btnC_Two "
                          "btnEqual_sci btnShift btnXfactorial_Nine")},
     };
+    if (argc > 1 && std::strcmp(argv[1], "touch") == 0)
+        return touchAgainstClick(window, pages, sequences);
 
     // One pass over the sequences, collecting the display text each press wrote.
     QList<QPair<int, QString>> written;

@@ -11,6 +11,7 @@
 #include "faceprefetcher.h"
 #include "pagefitter.h"
 #include "screenwatcher.h"
+#include "touchinput.h"
 #include "windowfitter.h"
 #include "ui_mainwindow.h"
 
@@ -75,6 +76,7 @@ MainWindow::MainWindow(QWidget *parent)
     for (QWidget *page : {ui->page, ui->page_2})
         new FacePrefetcher(page);
     new KeyboardInput(this, ui->stackedWidget);
+    new TouchInput({ui->page, ui->page_2}, this);
 
     showStandard(QStringLiteral("0"));
     showScientific(QStringLiteral("0"));

@@ -55,6 +55,18 @@ QRect scaledRect(const QRect &rect, qreal factor)
     return QRect(topLeft, QSize(end.x() - topLeft.x(), end.y() - topLeft.y()));
 }
 
+// A button placed by hand keeps a finger's size, as the keys do: its width
+// grows about its centre, its height downward, away from the text that the
+// sideways about page sets close above its Close button. The form's buttons
+// are larger, so at its own size nothing changes.
+constexpr int fingerSize = 40;
+
+QRect fingerSized(const QRect &rect)
+{
+    const int width = std::max(rect.width(), fingerSize);
+    return QRect(rect.x() - (width - rect.width()) / 2, rect.y(), width, std::max(rect.height(), fingerSize));
+}
+
 // Each step down when a text does not fit at the plain factor: pixel-rounded
 // glyphs, line heights and frames do not scale exactly.
 constexpr qreal textStep = 0.97;
@@ -206,8 +218,10 @@ void PageFitter::apply(qreal factor, qreal ratio)
             values.layout->activate();
     }
     for (const WidgetValues &values : m_widgets) {
-        if (!values.geometry.isNull())
-            values.widget->setGeometry(scaledRect(values.geometry, m_factor));
+        if (values.geometry.isNull())
+            continue;
+        const QRect rect = scaledRect(values.geometry, m_factor);
+        values.widget->setGeometry(qobject_cast<QAbstractButton *>(values.widget) ? fingerSized(rect) : rect);
     }
     for (const LayoutValues &values : m_layouts) {
         if (values.layout->parentWidget())

@@ -127,18 +127,8 @@ public:
         return names;
     }
 
-    MainWindow window;
-
-private:
-    static bool isNumberToken(const QString &token)
-    {
-        for (QChar c : token) {
-            if (!c.isDigit() && c != QLatin1Char('.'))
-                return false;
-        }
-        return true;
-    }
-
+    // The object name of one of the page's short key names; any other token
+    // is taken as an object name already.
     QString keyName(const QString &token) const
     {
         static const QHash<QString, QString> standard = {
@@ -164,6 +154,18 @@ private:
         };
         const auto &names = m_page == Standard ? standard : scientific;
         return names.value(token, token);
+    }
+
+    MainWindow window;
+
+private:
+    static bool isNumberToken(const QString &token)
+    {
+        for (QChar c : token) {
+            if (!c.isDigit() && c != QLatin1Char('.'))
+                return false;
+        }
+        return true;
     }
 
     Page m_page;

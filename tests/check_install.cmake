@@ -49,6 +49,18 @@ foreach(path IN LISTS expected)
         message(FATAL_ERROR "package lacks /usr/${path}:\n${contents}")
     endif()
 endforeach()
+
+# The package's program is stripped: no section of debug information.
+execute_process(COMMAND dpkg-deb -x ${packages} ${work}/unpacked RESULT_VARIABLE result)
+execute_process(COMMAND ${READELF} --section-headers --wide ${work}/unpacked/usr/bin/quillon-calculator
+                RESULT_VARIABLE readelf OUTPUT_VARIABLE sections)
+if(result OR readelf OR NOT sections MATCHES "\\.text")
+    message(FATAL_ERROR "cannot read the packaged program's sections: ${result} ${readelf}")
+endif()
+if(sections MATCHES "\\.debug_")
+    message(FATAL_ERROR "the packaged program holds debug information:\n${sections}")
+endif()
+
 execute_process(COMMAND dpkg-deb --field ${packages} Depends OUTPUT_VARIABLE depends)
 if(NOT depends MATCHES "libqt6widgets6" OR NOT depends MATCHES "qt6-wayland")
     message(FATAL_ERROR "package does not depend on Qt Widgets and Qt's Wayland plugin: ${depends}")

@@ -44,6 +44,13 @@ bool keysCanBeLarge(const QSize &screen, int page)
     return !(page == 0 ? smallStandard : smallScientific).contains(screen);
 }
 
+// A handset's screen is at most 480 pixels across; on it the about pages'
+// Close buttons stay a finger's size like the keys.
+bool isHandset(const QSize &screen)
+{
+    return std::min(screen.width(), screen.height()) <= 480;
+}
+
 void turnScreen(const QSize &size)
 {
     const QRect geometry(QPoint(0, 0), size * QGuiApplication::primaryScreen()->devicePixelRatio());
@@ -148,7 +155,7 @@ private slots:
 
 private:
     void checkCalculator(const MainWindow &window, int page, bool large);
-    void checkAbout(const MainWindow &window, int page);
+    void checkAbout(const MainWindow &window, int page, bool handset);
 
     QList<int> m_designLines[2]; // of each display text at design size
 };
@@ -199,7 +206,7 @@ void TestFitting::pagesFit()
     if (page < 2)
         checkCalculator(window, page, keysCanBeLarge(screen, page));
     else
-        checkAbout(window, page);
+        checkAbout(window, page, isHandset(screen));
 }
 
 void TestFitting::checkCalculator(const MainWindow &window, int page, bool large)
@@ -245,7 +252,7 @@ void TestFitting::checkCalculator(const MainWindow &window, int page, bool large
     }
 }
 
-void TestFitting::checkAbout(const MainWindow &window, int page)
+void TestFitting::checkAbout(const MainWindow &window, int page, bool handset)
 {
     const QWidget *area = window.centralWidget();
     const QWidget *shown = pages(window)->widget(page);
@@ -259,6 +266,10 @@ void TestFitting::checkAbout(const MainWindow &window, int page)
 
     auto *close = shown->findChild<QPushButton *>();
     QVERIFY(visible.contains(rectIn(close, area)));
+    QVERIFY(!close->geometry().intersects(label->geometry()));
+    if (handset)
+        QVERIFY2(close->width() >= 40 && close->height() >= 40,
+                 qPrintable(QStringLiteral("%1x%2").arg(close->width()).arg(close->height())));
     QStyleOptionButton option;
     option.initFrom(close);
     const QRect contents = close->style()->subElementRect(QStyle::SE_PushButtonContents, &option, close);
