@@ -3,6 +3,7 @@
 
 #include "mainwindow.h"
 #include "pagefitter.h"
+#include "scalediconengine.h"
 #include "windowfitter.h"
 #include "residentmemory.h"
 
@@ -18,6 +19,7 @@
 #include <QTextDocument>
 #include <QTextEdit>
 #include <QTextLayout>
+#include <QThreadPool>
 
 #include <qpa/qwindowsysteminterface.h>
 
@@ -145,6 +147,7 @@ private slots:
     void pagesFit_data();
     void pagesFit();
     void designSizeIsTheForm();
+    void turnsDecodeNoFaceTwice();
     void memoryStaysBounded();
 
 private:
@@ -329,6 +332,44 @@ void TestFitting::designSizeIsTheForm()
     turnScreen({1280, 800});
     for (int page = 0; page < 4; ++page)
         QCOMPARE(describePage(window, page), describePage(form, page));
+}
+
+// A page first shown while the window is dragged draws the faces decoded for
+// it ahead of time. A maximized window turned to the other shape fits the new
+// page to the turned screen at once, not first to its passing shape, and
+// turned back decodes no face again.
+void TestFitting::turnsDecodeNoFaceTwice()
+{
+    turnScreen({1280, 800});
+    MainWindow window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    const auto decodes = [&window] {
+        window.repaint();
+        QThreadPool::globalInstance()->waitForDone();
+        return ScaledIconEngine::decodeCount();
+    };
+    const int shown = decodes();
+    // Through the 100 sizes the standard page keeps its designed size, at
+    // which each of its 20 faces is decoded once.
+    turnScreen({800, 1280});
+    for (int i = 1; i <= 100; ++i)
+        window.resize(QSize(859, 867) - QSize(i, i));
+    QCOMPARE(decodes() - shown, 20);
+
+    QPair<const QPushButton *, QSize> switched; // a key of the new page as the page switch leaves it
+    connect(pages(window), &QStackedWidget::currentChanged, &window, [&](int index) {
+        const QPushButton *key = pages(window)->widget(index)->findChild<QPushButton *>();
+        switched = {key, key->size()};
+    });
+    QVERIFY(maximize(window, {720, 360}));
+    QVERIFY(maximize(window, {360, 720}));
+    const int drawn = decodes();
+    for (const QSize &size : {QSize(720, 360), QSize(360, 720), QSize(720, 360)}) {
+        QVERIFY(maximize(window, size));
+        QCOMPARE(switched.second, switched.first->size());
+        QCOMPARE(decodes(), drawn);
+    }
 }
 
 // Faces are decoded per drawn size; the sizes no key draws any more must go.
