@@ -407,23 +407,19 @@ void TestKeyboard::displaysReadAsShown_data()
     QTest::addColumn<QString>("modes");
     QTest::addColumn<QStringList>("announced"); // from the window's start on
 
+    const int standard = Calculator::Standard;
+    const int scientific = Calculator::Scientific;
     const QString message = "Cannot divide by zero";
-    QTest::newRow("standard") << int(Calculator::Standard) << "1 / 4 =" << "" << QStringList{"0", "1", "4", "0.25"};
-    QTest::newRow("standard message") << int(Calculator::Standard) << "1 / 0 =" << ""
-                                      << QStringList{"0", "1", "0", message};
-    QTest::newRow("entry") << int(Calculator::Scientific) << "2 3" << "decimal, degrees" << QStringList{"0", "2", "23"};
-    QTest::newRow("shift") << int(Calculator::Scientific) << "2 3 shift" << "decimal, degrees, shift"
-                           << QStringList{"0", "2", "23"};
-    QTest::newRow("radians") << int(Calculator::Scientific) << "shift deg 1" << "decimal, radians"
-                             << QStringList{"0", "1"};
-    QTest::newRow("hexadecimal") << int(Calculator::Scientific) << "shift hex 1 2" << "hexadecimal, degrees"
-                                 << QStringList{"0", "1", "12"};
-    QTest::newRow("binary") << int(Calculator::Scientific) << "5 bin" << "binary, degrees"
-                            << QStringList{"0", "5", "101"};
-    QTest::newRow("message") << int(Calculator::Scientific) << "1 / 0 =" << "decimal, degrees"
-                             << QStringList{"0", "1", "0", message};
-    QTest::newRow("five digits") << int(Calculator::Scientific) << "12345" << "decimal, degrees"
-                                 << QStringList{"0", "1", "12", "123", "1234", "12345"};
+    const QString decimal = "decimal, degrees";
+    QTest::newRow("standard") << standard << "1 / 4 =" << "" << QStringList{"0", "1", "4", "0.25"};
+    QTest::newRow("standard message") << standard << "1 / 0 =" << "" << QStringList{"0", "1", "0", message};
+    QTest::newRow("entry") << scientific << "2 3" << decimal << QStringList{"0", "2", "23"};
+    QTest::newRow("shift") << scientific << "2 3 shift" << "decimal, degrees, shift" << QStringList{"0", "2", "23"};
+    QTest::newRow("radians") << scientific << "shift deg 1" << "decimal, radians" << QStringList{"0", "1"};
+    QTest::newRow("hexadecimal") << scientific << "shift hex 1 2" << "hexadecimal, degrees" << QStringList{"0", "1", "12"};
+    QTest::newRow("binary") << scientific << "5 bin" << "binary, degrees" << QStringList{"0", "5", "101"};
+    QTest::newRow("message") << scientific << "1 / 0 =" << decimal << QStringList{"0", "1", "0", message};
+    QTest::newRow("five digits") << scientific << "12345" << decimal << QStringList{"0", "1", "12", "123", "1234", "12345"};
 }
 
 // A screen reader reads the number or message alone, as Ctrl+C copies it,
@@ -472,7 +468,8 @@ void TestKeyboard::displaysReadAsShown()
         QVERIFY2(!event.text.contains(QChar::ObjectReplacementCharacter), qPrintable(event.text));
         // The text edit's raw notices of parts of its text end as the
         // display becomes the calculator's, before its first write.
-        QVERIFY(!event.display || (event.type != QAccessible::TextRemoved && event.type != QAccessible::TextInserted));
+        QVERIFY(!event.display
+                || (event.type != QAccessible::TextRemoved && event.type != QAccessible::TextInserted));
         if (event.type == QAccessible::TextUpdated) // the display's own notice, the whole text
             texts << event.text;
         modesAnnounced |= i >= started && event.type == QAccessible::DescriptionChanged;
