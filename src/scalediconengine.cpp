@@ -12,6 +12,7 @@
 #include <QtPlugin>
 
 #include <algorithm>
+#include <atomic>
 
 Q_IMPORT_PLUGIN(ScaledIconEnginePlugin)
 
@@ -60,6 +61,8 @@ Prefetched &prefetched()
     static Prefetched instance;
     return instance;
 }
+
+std::atomic<int> decodes{0};
 
 // Every engine alive, for keepSizes(); engines live on the GUI thread.
 QSet<ScaledIconEngine *> &engines()
@@ -141,6 +144,7 @@ QPixmap ScaledIconEngine::pixmap(const QSize &size, QIcon::Mode mode, QIcon::Sta
 // taken, and the rest is scaled smoothly.
 QImage ScaledIconEngine::decode(const QString &fileName, const QSize &size)
 {
+    ++decodes;
     QImageReader reader(fileName);
     const QSize full = reader.size();
     prefetched().noteImageSize(fileName, full);
@@ -194,6 +198,11 @@ void ScaledIconEngine::keepSizes(const QList<QSize> &kept)
         return std::none_of(suffixes.cbegin(), suffixes.cend(),
                             [&image](const QString &suffix) { return image.key().endsWith(suffix); });
     });
+}
+
+int ScaledIconEngine::decodeCount()
+{
+    return decodes;
 }
 
 void ScaledIconEngine::paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state)

@@ -34,6 +34,9 @@ public:
     // of the drawing sizes `kept` (in device pixels).
     static void keepSizes(const QList<QSize> &kept);
 
+    // How many faces have been decoded so far, ahead of time or not.
+    static int decodeCount();
+
 private:
     QSize imageSize();
     static quint64 sizeKey(const QSize &size);

@@ -374,6 +374,8 @@ inline void addScientificFunctionSequences()
     QTest::newRow("mark refused on an answer") << "2 + 3 = ans E 1" << "1" << "Dec Deg" << "";
     QTest::newRow("mark refused on a converted value") << "12 bin hex E" << "12" << "Dec Deg" << "";
     QTest::newRow("mark refused after a bracket") << "( 5 ) E" << "5" << "Dec Deg" << "";
+    QTest::newRow("mark refused on a typed 0") << "0.0 E 5 =" << "0.05" << "Dec Deg" << "";
+    QTest::newRow("hexadecimal E is a digit") << toHex + " 1 " + hexKeys("E") + " =" << "1E" << "Hex Deg" << "hex";
     // Every key reads a marked number as its value, a bare mark as exponent 0.
     QTest::newRow("bare mark, plus") << "9 E + 1 =" << "10" << "Dec Deg" << "";
     QTest::newRow("marked, minus") << "9 E 1 - 1 =" << "89" << "Dec Deg" << "";

@@ -2,6 +2,8 @@
 // desktops: run once as is and once with QT_SCALE_FACTOR=2.
 
 #include "mainwindow.h"
+#include "pagefitter.h"
+#include "scalediconengine.h"
 #include "windowfitter.h"
 #include "residentmemory.h"
 
@@ -17,6 +19,7 @@
 #include <QTextDocument>
 #include <QTextEdit>
 #include <QTextLayout>
+#include <QThreadPool>
 
 #include <qpa/qwindowsysteminterface.h>
 
@@ -151,6 +154,7 @@ private slots:
     void pagesFit_data();
     void pagesFit();
     void designSizeIsTheForm();
+    void turnsDecodeNoFaceTwice();
     void memoryStaysBounded();
 
 private:
@@ -158,6 +162,7 @@ private:
     void checkAbout(const MainWindow &window, int page, bool handset);
 
     QList<int> m_designLines[2]; // of each display text at design size
+    qreal m_designSpacing[2] = {};  // of the display's paragraphs at design size
 };
 
 void TestFitting::initTestCase()
@@ -174,6 +179,7 @@ void TestFitting::initTestCase()
             display->setHtml(text);
             m_designLines[page] << lineCount(display->document());
         }
+        m_designSpacing[page] = display->document()->lastBlock().blockFormat().topMargin();
     }
 }
 
@@ -184,6 +190,12 @@ void TestFitting::pagesFit_data()
     const char *names[] = {"standard", "scientific", "about upright", "about sideways"};
     for (const QSize &size : screenSizes()) {
         for (int page = 0; page < 4; ++page)
+            QTest::addRow("%dx%d %s", size.width(), size.height(), names[page]) << size << page;
+    }
+    // The about texts in a short, wide window and a tall, narrow one, where
+    // a text shrunk with its page can still be too large one way only.
+    for (const QSize &size : {QSize(1280, 300), QSize(260, 1280)}) {
+        for (int page = 2; page < 4; ++page)
             QTest::addRow("%dx%d %s", size.width(), size.height(), names[page]) << size << page;
     }
 }
@@ -223,9 +235,28 @@ void TestFitting::checkCalculator(const MainWindow &window, int page, bool large
         for (const QPushButton *other : keys)
             QVERIFY2(other == key || !rect.intersects(rectIn(other, area)), qPrintable(key->objectName()));
         smallest = std::min({smallest, rect.width(), rect.height()});
+        // The face as large in its key as the form has it: not clipped, not tiny.
+        const int face = std::min(key->iconSize().width(), key->iconSize().height());
+        const int room = std::min(rect.width(), rect.height());
+        QVERIFY2(face <= room && face >= 0.75 * room,
+                 qPrintable(QStringLiteral("%1: %2 in %3").arg(key->objectName()).arg(face).arg(room)));
     }
     if (large)
         QVERIFY2(smallest >= 40, qPrintable(QString::number(smallest)));
+
+    // Nothing of the page passes the window's edge, by even a pixel; a grown
+    // page is centred.
+    QRect content;
+    for (const QWidget *child : shown->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+        content |= rectIn(child, area);
+    QCOMPARE(area->rect() | content, area->rect());
+    if (window.width() > 859 && window.height() > 867) { // larger than the form: grown
+        const QMargins gaps(content.left(), content.top(), area->width() - 1 - content.right(),
+                            area->height() - 1 - content.bottom());
+        QVERIFY2(std::abs(gaps.left() - gaps.right()) <= 4 && std::abs(gaps.top() - gaps.bottom()) <= 4,
+                 qPrintable(QStringLiteral("%1 %2 %3 %4").arg(gaps.left()).arg(gaps.top()).arg(gaps.right())
+                                    .arg(gaps.bottom())));
+    }
 
     // The faces are decoded at the size they are drawn, never enlarged.
     const QPushButton *key = keys.first();
@@ -239,12 +270,24 @@ void TestFitting::checkCalculator(const MainWindow &window, int page, bool large
     QVERIFY(visible.contains(rectIn(display, area)));
     const QSize viewport = display->viewport()->size();
     const QFontMetricsF metrics(display->font());
+    // The paragraph spacing follows the page's factor (in whole pixels in a
+    // text written since), in the number on show since before the resize as
+    // in every text written after it; so do the indicators (three images of
+    // 40 x 15) at any pixel ratio.
+    const qreal factor = window.findChild<WindowFitter *>()->page(page).factor();
+    const auto spacingError = [&] {
+        return std::abs(display->document()->lastBlock().blockFormat().topMargin() - m_designSpacing[page] * factor);
+    };
+    QVERIFY2(spacingError() <= 0.5, qPrintable(QString::number(spacingError())));
     const QStringList texts = displayTexts(page);
     for (int i = 0; i < texts.size(); ++i) {
         display->setHtml(texts.at(i));
         const QTextDocument *document = display->document();
         QVERIFY2(document->size().height() <= viewport.height(), qPrintable(texts.at(i)));
         QCOMPARE(lineCount(document), m_designLines[page].at(i));
+        QVERIFY2(spacingError() <= 0.5, qPrintable(QString::number(spacingError())));
+        const qreal indicators = document->begin().layout()->lineAt(0).naturalTextWidth();
+        QVERIFY2(page == 0 || std::abs(indicators - 120 * factor) <= 3, qPrintable(QString::number(indicators)));
         const QString text = plain(texts.at(i));
         if (text.size() < 30) // one line of its own
             QVERIFY2(metrics.horizontalAdvance(text) + 2 * document->documentMargin() <= viewport.width(),
@@ -299,6 +342,44 @@ void TestFitting::designSizeIsTheForm()
     turnScreen({1280, 800});
     for (int page = 0; page < 4; ++page)
         QCOMPARE(describePage(window, page), describePage(form, page));
+}
+
+// A page first shown while the window is dragged draws the faces decoded for
+// it ahead of time. A maximized window turned to the other shape fits the new
+// page to the turned screen at once, not first to its passing shape, and
+// turned back decodes no face again.
+void TestFitting::turnsDecodeNoFaceTwice()
+{
+    turnScreen({1280, 800});
+    MainWindow window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    const auto decodes = [&window] {
+        window.repaint();
+        QThreadPool::globalInstance()->waitForDone();
+        return ScaledIconEngine::decodeCount();
+    };
+    const int shown = decodes();
+    // Through the 100 sizes the standard page keeps its designed size, at
+    // which each of its 20 faces is decoded once.
+    turnScreen({800, 1280});
+    for (int i = 1; i <= 100; ++i)
+        window.resize(QSize(859, 867) - QSize(i, i));
+    QCOMPARE(decodes() - shown, 20);
+
+    QPair<const QPushButton *, QSize> switched; // a key of the new page as the page switch leaves it
+    connect(pages(window), &QStackedWidget::currentChanged, &window, [&](int index) {
+        const QPushButton *key = pages(window)->widget(index)->findChild<QPushButton *>();
+        switched = {key, key->size()};
+    });
+    QVERIFY(maximize(window, {720, 360}));
+    QVERIFY(maximize(window, {360, 720}));
+    const int drawn = decodes();
+    for (const QSize &size : {QSize(720, 360), QSize(360, 720), QSize(720, 360)}) {
+        QVERIFY(maximize(window, size));
+        QCOMPARE(switched.second, switched.first->size());
+        QCOMPARE(decodes(), drawn);
+    }
 }
 
 // Faces are decoded per drawn size; the sizes no key draws any more must go.

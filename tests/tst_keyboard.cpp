@@ -1,3 +1,4 @@
+#include "accessibledisplay.h"
 #include "scientificchecks.h"
 #include "scientificsequences.h"
 #include "standardsequences.h"
@@ -71,6 +72,7 @@ struct AccessibleEventSeen
     QObject *object;
     QAccessible::Event type;
     QString text;
+    bool display; // told through a calculator display's own interface
 };
 QList<AccessibleEventSeen> accessibleEvents;
 
@@ -81,7 +83,8 @@ void catchAccessibleEvent(QAccessibleEvent *event)
         text = static_cast<QAccessibleTextUpdateEvent *>(event)->textInserted();
     else if (event->type() == QAccessible::TextInserted)
         text = static_cast<QAccessibleTextInsertEvent *>(event)->textInserted();
-    accessibleEvents.append({event->object(), event->type(), text});
+    accessibleEvents.append({event->object(), event->type(), text,
+                             dynamic_cast<AccessibleDisplay *>(event->accessibleInterface()) != nullptr});
 }
 
 } // namespace
@@ -404,34 +407,43 @@ void TestKeyboard::displaysReadAsShown_data()
     QTest::addColumn<int>("page");
     QTest::addColumn<QString>("keys");
     QTest::addColumn<QString>("modes");
+    QTest::addColumn<QStringList>("announced"); // from the window's start on
 
-    QTest::newRow("standard") << int(Calculator::Standard) << "1 / 4 =" << "";
-    QTest::newRow("standard message") << int(Calculator::Standard) << "1 / 0 =" << "";
-    QTest::newRow("entry") << int(Calculator::Scientific) << "2 3" << "decimal, degrees";
-    QTest::newRow("shift") << int(Calculator::Scientific) << "2 3 shift" << "decimal, degrees, shift";
-    QTest::newRow("radians") << int(Calculator::Scientific) << "shift deg 1" << "decimal, radians";
-    QTest::newRow("hexadecimal") << int(Calculator::Scientific) << "shift hex 1 2" << "hexadecimal, degrees";
-    QTest::newRow("binary") << int(Calculator::Scientific) << "5 bin" << "binary, degrees";
-    QTest::newRow("message") << int(Calculator::Scientific) << "1 / 0 =" << "decimal, degrees";
+    const int standard = Calculator::Standard;
+    const int scientific = Calculator::Scientific;
+    const QString message = "Cannot divide by zero";
+    const QString decimal = "decimal, degrees";
+    QTest::newRow("standard") << standard << "1 / 4 =" << "" << QStringList{"0", "1", "4", "0.25"};
+    QTest::newRow("standard message") << standard << "1 / 0 =" << "" << QStringList{"0", "1", "0", message};
+    QTest::newRow("entry") << scientific << "2 3" << decimal << QStringList{"0", "2", "23"};
+    QTest::newRow("shift") << scientific << "2 3 shift" << "decimal, degrees, shift" << QStringList{"0", "2", "23"};
+    QTest::newRow("radians") << scientific << "shift deg 1" << "decimal, radians" << QStringList{"0", "1"};
+    QTest::newRow("hexadecimal") << scientific << "shift hex 1 2" << "hexadecimal, degrees" << QStringList{"0", "1", "12"};
+    QTest::newRow("binary") << scientific << "5 bin" << "binary, degrees" << QStringList{"0", "5", "101"};
+    QTest::newRow("message") << scientific << "1 / 0 =" << decimal << QStringList{"0", "1", "0", message};
+    QTest::newRow("five digits") << scientific << "12345" << decimal << QStringList{"0", "1", "12", "123", "1234", "12345"};
 }
 
 // A screen reader reads the number or message alone, as Ctrl+C copies it,
-// hears of each change, and learns the modes from the description.
+// hears of each change once, from the window's first write on, and learns
+// the modes from the description.
 void TestKeyboard::displaysReadAsShown()
 {
     QFETCH(int, page);
     QFETCH(QString, keys);
     QFETCH(QString, modes);
+    QFETCH(QStringList, announced);
 
     // As when a screen reader runs: Qt tells of changes only then.
     QPlatformAccessibility *platform = QGuiApplicationPrivate::platformIntegration()->accessibility();
     QVERIFY(platform);
     platform->setActive(true);
+    accessibleEvents.clear();
+    QAccessible::installUpdateHandler(catchAccessibleEvent);
     Calculator calculator{Calculator::Page(page)};
     QAccessibleInterface *display = QAccessible::queryAccessibleInterface(calculator.display());
     const QString modesBefore = display->text(QAccessible::Description);
-    accessibleEvents.clear();
-    QAccessible::installUpdateHandler(catchAccessibleEvent);
+    const qsizetype started = accessibleEvents.size();
     calculator.press(keys);
     QAccessible::installUpdateHandler(nullptr);
 
@@ -442,23 +454,44 @@ void TestKeyboard::displaysReadAsShown()
     QVERIFY(text);
     QCOMPARE(text->characterCount(), shown.size());
     QCOMPARE(text->text(0, text->characterCount()), shown);
-    // The characters lie where they are drawn.
+    QCOMPARE(text->text(1, 3), shown.mid(1, 2));
+    // The characters lie where they are drawn; past the last there is none.
     const QRect last = text->characterRect(text->characterCount() - 1);
     QCOMPARE(text->offsetAtPoint(last.center()), text->characterCount() - 1);
     QVERIFY(display->rect().contains(last));
+    QVERIFY(text->characterRect(text->characterCount()).isEmpty());
 
-    QString announced;
+    QStringList texts;
     bool modesAnnounced = false;
-    for (const AccessibleEventSeen &event : std::as_const(accessibleEvents)) {
+    for (qsizetype i = 0; i < accessibleEvents.size(); ++i) {
+        const AccessibleEventSeen &event = accessibleEvents.at(i);
         if (event.object != calculator.display())
             continue;
         QVERIFY2(!event.text.contains(QChar::ObjectReplacementCharacter), qPrintable(event.text));
-        if (event.type == QAccessible::TextUpdated || event.type == QAccessible::TextInserted)
-            announced = event.text;
-        modesAnnounced |= event.type == QAccessible::DescriptionChanged;
+        // The text edit's raw notices of parts of its text end as the
+        // display becomes the calculator's, before its first write.
+        QVERIFY(!event.display
+                || (event.type != QAccessible::TextRemoved && event.type != QAccessible::TextInserted));
+        if (event.type == QAccessible::TextUpdated) // the display's own notice, the whole text
+            texts << event.text;
+        modesAnnounced |= i >= started && event.type == QAccessible::DescriptionChanged;
     }
-    QCOMPARE(announced, shown);
+    QCOMPARE(texts, announced);
     QCOMPARE(modesAnnounced, modes != modesBefore);
+
+    // While no assistive technology listens the display keeps no account of
+    // what it told: once one listens again, its first write is told whole,
+    // though the same as the last one made unheard.
+    platform->setActive(false);
+    calculator.press("CE");
+    platform->setActive(true);
+    accessibleEvents.clear();
+    QAccessible::installUpdateHandler(catchAccessibleEvent);
+    calculator.press("CE");
+    QAccessible::installUpdateHandler(nullptr);
+    QVERIFY(std::any_of(accessibleEvents.cbegin(), accessibleEvents.cend(), [&](const AccessibleEventSeen &event) {
+        return event.object == calculator.display() && event.type == QAccessible::TextUpdated && event.text == "0";
+    }));
 }
 
 QTEST_MAIN(TestKeyboard)
