@@ -130,10 +130,18 @@ clipboard_is() {
     [ "$clip" = "$1" ]
 }
 # Ctrl+C copies the number on show; the clipboard is read as another client would.
+# Right after a turn a busy compositor may still be handing the window its
+# keyboard focus, so a copy that does not arrive is asked for again, twice.
 expect_copied() {
-    "${as_user[@]}" "${client_env[@]}" timeout 10 wtype -s 200 -M ctrl c -m ctrl || fail "wtype Ctrl+C"
-    wait_for 10 clipboard_is "$1" || fail "clipboard holds '$clip', expected '$1'"
-    echo "ok: Ctrl+C copied $1"
+    local attempt
+    for attempt in 1 2 3; do
+        "${as_user[@]}" "${client_env[@]}" timeout 10 wtype -s 200 -M ctrl c -m ctrl || fail "wtype Ctrl+C"
+        if wait_for 5 clipboard_is "$1"; then
+            echo "ok: Ctrl+C copied $1"
+            return
+        fi
+    done
+    fail "clipboard holds '$clip', expected '$1'"
 }
 
 screenshot() {
