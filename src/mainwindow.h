@@ -40,7 +40,7 @@ public:
 
     // Standard page
     int num = 0;                    // digit of the key just pressed
-    int Simple_TextLength = 0;      // digits typed since the last arithmetic key
+    int Simple_TextLength = 0;      // digits of the number being typed
     double Value1 = 0.0;            // first operand and running result
     double Value2 = 0.0;            // second operand
     double Temp = 0.0;              // percent result
@@ -64,7 +64,7 @@ public:
     // The exponent mark "E" is kept only in the display, on the number being
     // typed; every key reads such a number through NumberText::readDecimal.
     int Exp_Value = 0;              // length of the mantissa before "E"
-    int Sci_TextLength = 0;
+    int Sci_TextLength = 0;         // digits of the number being typed
     double Sci_Value = 0.0;
     double Sci_Value1 = 0.0;        // left operand and running result
     double Sci_Value2 = 0.0;

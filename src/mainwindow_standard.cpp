@@ -209,7 +209,7 @@ void MainWindow::btnEqual_Click()
 }
 
 // Percent gives that share of the first operand; the root works on the
-// number on show. Either result is the pending operation's right operand.
+// number on show. Both hand their result on as every one-operand key does.
 void MainWindow::btnPercent_Click()
 {
     Edit_Text = standardText();
