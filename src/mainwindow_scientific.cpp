@@ -129,8 +129,9 @@ void MainWindow::Sci_showNumber()
     // A digit or letter replaces a finished value and is appended to an
     // entry; a 0 on a finished value is a fresh 0 that the next digit
     // replaces in turn.
-    const bool fresh = Sci_PendingOperator || Sci_ValueText.trimmed() == QLatin1String("0");
-    const QString entry = fresh ? character : Sci_ValueText.trimmed() + character;
+    const QString shown = Sci_ValueText.trimmed();
+    const bool fresh = Sci_PendingOperator || shown == QLatin1String("0");
+    const QString entry = fresh ? character : shown + character;
     if (!acceptsEntry(entry))
         return;
     if (letter) {

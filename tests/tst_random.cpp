@@ -127,18 +127,17 @@ private:
         // A refused exponent mark must change nothing at all.
         const bool mark = key->objectName() == QLatin1String("btnExp_OpenBracket") && !m_window.ShiftOperator;
         const QString stateBefore = mark ? scientificState(m_window, shown, display) : QString();
-        const QString pendingBefore = oneOperandKey(key) ? pendingOperation() : QString();
+        const QString pendingBefore = pendingOperation();
         const QString baseBefore = m_window.NumConversionText;
-        const QString pendingBefore2 = pendingOperation();
-        const double valueBefore = shownValue();
-        QTest::mouseClick(key, Qt::LeftButton);
-        if (!pendingBefore.isEmpty() && pendingOperation() != pendingBefore)
-            return QStringLiteral("a one-operand key changed the pending operation %1 into %2")
-                    .arg(pendingBefore, pendingOperation());
         const bool baseKey = key->objectName() == QLatin1String("btnHex_Dec")
                 || key->objectName() == QLatin1String("btnOct_Bin");
+        const double valueBefore = baseKey ? shownValue() : 0.0;
+        QTest::mouseClick(key, Qt::LeftButton);
+        if (oneOperandKey(key) && !pendingBefore.isEmpty() && pendingOperation() != pendingBefore)
+            return QStringLiteral("a one-operand key changed the pending operation %1 into %2")
+                    .arg(pendingBefore, pendingOperation());
         if (baseKey && m_window.NumConversionText != baseBefore && below(2)) {
-            const QString problem = changeBaseBack(baseBefore, valueBefore, pendingBefore2);
+            const QString problem = changeBaseBack(baseBefore, valueBefore, pendingBefore);
             if (!problem.isEmpty())
                 return problem;
         }
@@ -167,15 +166,14 @@ private:
     {
         const MainWindow &w = m_window;
         const QString shown = shownText(scientificDisplay());
-        double value = std::nan("");
         if (w.NumConversionText != DisplayText::decimalImage) {
             bool valid = false;
             const int radix = w.NumConversionText == DisplayText::hexadecimalImage ? 16
                     : w.NumConversionText == DisplayText::octalImage ? 8 : 2;
-            value = NumberText::readInteger(shown, radix, &valid);
+            const int value = NumberText::readInteger(shown, radix, &valid);
             return valid ? value : std::nan("");
         }
-        value = NumberText::readDecimal(shown);
+        const double value = NumberText::readDecimal(shown);
         const bool fits = value == std::trunc(value) && std::fabs(value) <= 2147483647.0
                 && (w.Sci_Operator.isEmpty() || (w.Sci_Value1 == std::trunc(w.Sci_Value1)
                                                  && std::fabs(w.Sci_Value1) <= 2147483647.0));
