@@ -274,8 +274,8 @@ void MainWindow::checkScreenOrientation()
     }
 }
 
-void MainWindow::takeOneOperandResult(double result, bool operationPending,
-                                      double &runningValue, bool &newOperand)
+void MainWindow::takeOneOperandResult(const Number &result, bool operationPending,
+                                      Number &runningValue, bool &newOperand)
 {
     // The result stays on show, where the pending operation reads its right
     // operand; a running value is kept exact rather than read back rounded.

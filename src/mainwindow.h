@@ -7,6 +7,9 @@
 #include <QUrl>
 
 #include "displaytext.h"
+#include "number.h"
+
+#include <optional>
 
 namespace Ui {
 class MainWindow;
@@ -32,7 +35,10 @@ public:
     // running value (Value1, Sci_Value1, or Sci_IntValue1 in an integer base).
     // The right operand is read from the display when the operation is
     // completed, by the next operator or equals, if CheckingOperator says a
-    // new operand came since the operator. A one-operand key (square root,
+    // new operand came since the operator. A number the calculator worked
+    // out keeps its full value beside its shown digits (Simple_ShownValue,
+    // Sci_ShownValue), and reading the display gives that value; a typed
+    // number reads as exactly the decimal it spells. A one-operand key (square root,
     // percent, the functions) leaves the operation alone: its result, on
     // show, is that new operand (see takeOneOperandResult). With nothing
     // pending the running value is the number a following operator starts
@@ -41,9 +47,10 @@ public:
     // Standard page
     int num = 0;                    // digit of the key just pressed
     int Simple_TextLength = 0;      // digits of the number being typed
-    double Value1 = 0.0;            // first operand and running result
-    double Value2 = 0.0;            // second operand
-    double Temp = 0.0;              // percent result
+    Number Value1;                  // first operand and running result
+    Number Value2;                  // second operand
+    Number Temp;                    // percent result
+    std::optional<Number> Simple_ShownValue;  // full value of a result on show
     bool PendingOperator = true;    // display holds a finished value
     bool CheckingOperator = false;  // a new operand was typed
     bool EqualOperator = false;     // an operation is pending for equals
@@ -62,14 +69,15 @@ public:
     int Sci_IntValue1 = 0;          // integer left operand and result
     int Sci_IntValue2 = 0;          // integer right operand
     // The exponent mark "E" is kept only in the display, on the number being
-    // typed; every key reads such a number through NumberText::readDecimal.
+    // typed; every key reads such a number through Number::fromText.
     int Exp_Value = 0;              // length of the mantissa before "E"
     int Sci_TextLength = 0;         // digits of the number being typed
-    double Sci_Value = 0.0;
-    double Sci_Value1 = 0.0;        // left operand and running result
-    double Sci_Value2 = 0.0;
-    double Sci_Temp = 0.0;          // result of a function key
-    double Sci_Ans = 0.0;           // answer memory
+    Number Sci_Value;
+    Number Sci_Value1;              // left operand and running result
+    Number Sci_Value2;
+    Number Sci_Temp;                // result of a function key
+    Number Sci_Ans;                 // answer memory
+    std::optional<Number> Sci_ShownValue;     // full value of a result on show
     // Brackets, to any depth. Each "(" saves the pending operation and its
     // left operand, and the calculation inside starts afresh. The innermost
     // open bracket's saved pair is Sci_BracketOperator and Sci_FirstValue;
@@ -79,13 +87,15 @@ public:
     // pending operation, with the bracket's value as its right operand, and
     // the next outer pair (if any) becomes the innermost. With no bracket
     // open ")" leaves nothing waiting. Only openBracket() and
-    // Sci_bracketCalculate() change this state (and clear, which empties it).
+    // Sci_bracketCalculate() change this state (and clear, which empties
+    // it); a base key converts the saved left operands as it converts the
+    // running value.
     struct SavedOperation {
         QString name;
-        double leftOperand;
+        Number leftOperand;
     };
     QList<SavedOperation> Sci_OuterBrackets;
-    double Sci_FirstValue = 0.0;    // left operand saved by "("
+    Number Sci_FirstValue;          // left operand saved by "("
     bool ok = false;
     bool Sci_PendingOperator = true;
     bool Sci_CheckingOperator = false;
@@ -196,17 +206,20 @@ private:
     QString standardText() const;
     void standardOperator(const QString &name);
     void setStandardKeysEnabled(bool enabled);
-    bool showStandardResult(double value);
-    void showOneOperandResult(double result);
+    bool showStandardResult(const Number &value);
+    Number standardValue() const;
+    void showOneOperandResult(const Number &result);
 
     // Scientific page helpers
     void showScientific(const QString &content);
+    void refreshScientific(const QString &content);
     void readScientific();
     bool isDecimalBase() const;
     int currentRadix() const;
     void endShift();
-    bool showResult(double value);
-    double shownValue() const;
+    bool showResult(const Number &value);
+    Number shownValue() const;
+    Number::Angle angleUnit() const;
     bool shownMarked() const;
     bool sciLocked() const;
     bool acceptsEntry(const QString &entry) const;
@@ -225,13 +238,14 @@ private:
     QList<QPushButton *> sciKeys() const;
     QList<QPushButton *> integerUnusedKeys() const;
     void changeBase(const QString &base);
+    void truncateSavedOperands();
 
     // What a one-operand key does with its result: with an operation pending
     // the result on show is that operation's right operand (a finished value,
     // so the next digit starts a new number); with nothing pending it becomes
     // the running value.
-    static void takeOneOperandResult(double result, bool operationPending,
-                                     double &runningValue, bool &newOperand);
+    static void takeOneOperandResult(const Number &result, bool operationPending,
+                                     Number &runningValue, bool &newOperand);
 
     Ui::MainWindow *ui;
 };

@@ -7,70 +7,9 @@
 #include "numbertext.h"
 #include "ui_mainwindow.h"
 
-#include <cmath>
-#include <limits>
-
 namespace {
 
-const double pi = 3.141592653589793;
-const double degrees = 180.0;
 const int scientificPrecision = 14;
-
-// From 171 on the product overflows, so there is no need to count down to 1.
-double factorialOf(double x)
-{
-    if (x >= 171.0)
-        return std::numeric_limits<double>::infinity();
-    double product = 1.0;
-    for (double n = x; n >= 1.0; n -= 1.0)
-        product *= n;
-    return product;
-}
-
-// sin(pi) and its multiples come out as tiny remainders; in radians they show 0.
-double radianSine(double x)
-{
-    const double value = std::sin(x);
-    return std::fabs(value) < 1e-8 ? 0.0 : value;
-}
-
-// An angle in degrees is first brought into one turn, so that 36030 degrees
-// is as exact as 30. A multiple of 90 degrees is a quarter turn `quarter`
-// (0 to 3) whose sine, cosine and tangent are exact; others are -1.
-double inOneTurn(double degreesAngle, int *quarter)
-{
-    const double angle = std::fmod(degreesAngle, 360.0);
-    *quarter = -1;
-    if (std::fmod(angle, 90.0) == 0.0)
-        *quarter = (int(angle / 90.0) + 4) % 4;
-    return angle * pi / degrees;
-}
-
-double degreeSine(double x)
-{
-    static const double exact[] = {0.0, 1.0, 0.0, -1.0};
-    int quarter;
-    const double angle = inOneTurn(x, &quarter);
-    return quarter >= 0 ? exact[quarter] : std::sin(angle);
-}
-
-double degreeCosine(double x)
-{
-    static const double exact[] = {1.0, 0.0, -1.0, 0.0};
-    int quarter;
-    const double angle = inOneTurn(x, &quarter);
-    return quarter >= 0 ? exact[quarter] : std::cos(angle);
-}
-
-// At an odd number of quarter turns the tangent has no value: infinity.
-double degreeTangent(double x)
-{
-    int quarter;
-    const double angle = inOneTurn(x, &quarter);
-    if (quarter >= 0)
-        return quarter % 2 ? std::numeric_limits<double>::infinity() : 0.0;
-    return std::tan(angle);
-}
 
 } // namespace
 
@@ -114,94 +53,61 @@ void MainWindow::finishFunction(bool shifted)
     Sci_DotOperator = true;
 }
 
+// A function without a value there (an arc sine past 1, the logarithm of 0,
+// the tangent of 90 degrees) gives not-a-number, which shows as invalid
+// input.
 void MainWindow::Sci_SineClick()
 {
     const bool shifted = beginFunction();
-    const double x = Sci_Value;
-    if (shifted && (x > 1.0 || x < -1.0)) {
-        rejectFunction();
-    } else {
-        if (shifted)
-            Sci_Temp = AngleOperator ? std::asin(x) : std::asin(x) * degrees / pi;
-        else
-            Sci_Temp = AngleOperator ? radianSine(x) : degreeSine(x);
-        showFunctionResult();
-    }
+    Sci_Temp = shifted ? Sci_Value.asin(angleUnit()) : Sci_Value.sin(angleUnit());
+    showFunctionResult();
     finishFunction(shifted);
 }
 
 void MainWindow::Sci_CosineClick()
 {
     const bool shifted = beginFunction();
-    const double x = Sci_Value;
-    if (shifted && (x > 1.0 || x < -1.0)) {
-        rejectFunction();
-    } else {
-        if (shifted)
-            Sci_Temp = AngleOperator ? std::acos(x) : std::acos(x) * degrees / pi;
-        else
-            Sci_Temp = AngleOperator ? std::cos(x) : degreeCosine(x);
-        showFunctionResult();
-    }
+    Sci_Temp = shifted ? Sci_Value.acos(angleUnit()) : Sci_Value.cos(angleUnit());
+    showFunctionResult();
     finishFunction(shifted);
 }
 
 void MainWindow::Sci_TangentClick()
 {
-    const double limit = 1e14;
     const bool shifted = beginFunction();
-    const double x = Sci_Value;
-    if (shifted)
-        Sci_Temp = AngleOperator ? std::atan(x) : std::atan(x) * degrees / pi;
-    else
-        Sci_Temp = AngleOperator ? std::tan(x) : degreeTangent(x);
-    // Near an odd multiple of 90 degrees the tangent has no value.
-    if (!shifted && std::fabs(Sci_Temp) > limit)
-        rejectFunction();
-    else
-        showFunctionResult();
+    Sci_Temp = shifted ? Sci_Value.atan(angleUnit()) : Sci_Value.tan(angleUnit());
+    showFunctionResult();
     finishFunction(shifted);
 }
 
 void MainWindow::Sci_LogClick()
 {
     const bool shifted = beginFunction();
-    const double x = Sci_Value;
-    if (!shifted && x == 0.0) {
-        rejectFunction();
-    } else {
-        Sci_Temp = shifted ? std::pow(10.0, x) : std::log10(x);
-        showFunctionResult();
-    }
+    Sci_Temp = shifted ? Sci_Value.exp10() : Sci_Value.log10();
+    showFunctionResult();
     finishFunction(shifted);
 }
 
 void MainWindow::Sci_LnClick()
 {
     const bool shifted = beginFunction();
-    const double x = Sci_Value;
-    if (!shifted && x == 0.0) {
-        rejectFunction();
-    } else {
-        Sci_Temp = shifted ? std::exp(x) : std::log(x);
-        showFunctionResult();
-    }
+    Sci_Temp = shifted ? Sci_Value.exp() : Sci_Value.ln();
+    showFunctionResult();
     finishFunction(shifted);
 }
 
 void MainWindow::Sci_XsquareClick()
 {
     const bool shifted = beginFunction();
-    Sci_Temp = shifted ? std::sqrt(Sci_Value) : std::pow(Sci_Value, 2.0);
+    Sci_Temp = shifted ? Sci_Value.squareRoot() : Sci_Value.square();
     showFunctionResult();
     finishFunction(shifted);
 }
 
 void MainWindow::Sci_XcubeClick()
 {
-    const double cube = 3.0;
     const bool shifted = beginFunction();
-    Sci_Temp = shifted ? std::cbrt(Sci_Value) : std::pow(Sci_Value, cube);
+    Sci_Temp = shifted ? Sci_Value.cubeRoot() : Sci_Value.cube();
     showFunctionResult();
     finishFunction(shifted);
 }
@@ -217,18 +123,17 @@ void MainWindow::reciprocal()
     ShiftText = QStringLiteral("");
     readScientific();
     if (isDecimalBase()) {
-        const double x = shownValue();
-        if (x == 0.0) {
-            Sci_Temp = std::copysign(std::numeric_limits<double>::infinity(), x);
+        const Number x = shownValue();
+        if (x.isZero()) {
             showScientific(DisplayText::divideByZero);
             Sci_buttonDisabled();
         } else {
-            Sci_Temp = 1.0 / x;
+            Sci_Temp = Number(1) / x;
             showFunctionResult();
         }
         Sci_PendingOperator = true;
     } else {
-        showScientific(Sci_EditText);
+        refreshScientific(Sci_EditText);
     }
     endShift();
     Sci_DeleteOperator = false;
@@ -241,11 +146,12 @@ void MainWindow::showPi()
     Sci_TextLength = 0;
     ShiftText = QStringLiteral("");
     if (isDecimalBase()) {
+        const Number pi = Number::pi();
         showResult(pi);
         takeOneOperandResult(pi, !Sci_Operator.isEmpty(), Sci_Value1, Sci_CheckingOperator);
         Sci_PendingOperator = true;
     } else {
-        showScientific(Sci_EditText);
+        refreshScientific(Sci_EditText);
     }
     endShift();
     Sci_DeleteOperator = false;
@@ -255,7 +161,7 @@ void MainWindow::showPi()
 // Puts a minus sign in front of a non-zero number that has none, or in front
 // of the exponent while that is being typed after the mark; it never takes
 // one away. The shift is used up on every path, and the display is
-// rewritten so that its image goes.
+// rewritten so that its image goes; a result on show is negated whole.
 void MainWindow::changeSign()
 {
     ShiftText = QStringLiteral("");
@@ -265,10 +171,12 @@ void MainWindow::changeSign()
     if (!Sci_PendingOperator && shownMarked()) {
         if (number.mid(mark + 1, 1) != QLatin1String("-"))
             number.insert(mark + 1, QLatin1Char('-'));
-    } else if (isDecimalBase() && shownValue() != 0.0 && !number.startsWith(QLatin1Char('-'))) {
+    } else if (isDecimalBase() && !shownValue().isZero() && !number.startsWith(QLatin1Char('-'))) {
         number.prepend(QLatin1Char('-'));
+        if (Sci_ShownValue)
+            Sci_ShownValue = -*Sci_ShownValue;
     }
-    showScientific(number);
+    refreshScientific(number);
     endShift();
     // The number on show, negated or not, is a new operand.
     Sci_CheckingOperator = true;
@@ -281,17 +189,17 @@ void MainWindow::factorial()
     ShiftText = QStringLiteral("");
     readScientific();
     if (isDecimalBase()) {
-        const double x = shownValue();
+        const Number x = shownValue();
         // Only whole numbers have a factorial.
-        if (x < 0.0 || x != std::floor(x)) {
+        if (x.isNegative() || !x.isInteger()) {
             rejectFunction();
         } else {
-            Sci_Temp = factorialOf(x);
+            Sci_Temp = x.factorial();
             showFunctionResult();
         }
         Sci_PendingOperator = true;
     } else {
-        showScientific(Sci_EditText);
+        refreshScientific(Sci_EditText);
     }
     Sci_DeleteOperator = false;
     Sci_DotOperator = true;
@@ -311,7 +219,7 @@ void MainWindow::Sci_ExpClick()
     // result, a recalled answer, a fresh 0) takes none. A refused press
     // changes nothing. The mark leaves any pending operation alone: the
     // marked number is its operand.
-    if (!Sci_PendingOperator && !shownMarked() && shownValue() != 0.0) {
+    if (!Sci_PendingOperator && !shownMarked() && !shownValue().isZero()) {
         Exp_Value = int(Sci_ValueText.trimmed().length());
         showScientific(Sci_EditText + tr("E"));
     }
@@ -348,21 +256,24 @@ void MainWindow::Sci_bracketCalculate()
 {
     Sci_TextLength = 0;
     readScientific();
+    // In an integer base a lone number inside stands as typed.
     if (!Sci_Operator.isEmpty()) {
         Sci_calculate();
         if (sciLocked())
             return;
-    } else if (!showResult(shownValue())) {
+    } else if (isDecimalBase() && !showResult(shownValue())) {
         return;
     }
     Sci_Operator = BracketOperator ? Sci_BracketOperator : QStringLiteral("");
-    if (!Sci_Operator.isEmpty())
+    if (!Sci_Operator.isEmpty() && isDecimalBase())
         Sci_Value1 = Sci_FirstValue;
+    else if (!Sci_Operator.isEmpty())
+        Sci_IntValue1 = Sci_FirstValue.toInt32();
     Sci_EqualOperator = !Sci_Operator.isEmpty();
     BracketOperator = !Sci_OuterBrackets.isEmpty();
     const SavedOperation outer = BracketOperator ? Sci_OuterBrackets.takeLast() : SavedOperation{};
     Sci_BracketOperator = outer.name;
-    Sci_FirstValue = BracketOperator ? outer.leftOperand : 0.0;
+    Sci_FirstValue = outer.leftOperand;
     Sci_PendingOperator = true;
     Sci_CheckingOperator = true;
     Sci_DeleteOperator = false;
@@ -388,11 +299,12 @@ void MainWindow::Sci_AnsClick()
 
 // ---- Number bases ------------------------------------------------------------------
 
-// A base key converts the number on show and the running value (the left
-// operand of a pending operation) into its base and leaves the calculation
-// as it was: from decimal into an integer base cut toward zero and held to
-// 32 bits, from an integer base into decimal as its value. The key of the
-// base already in use changes nothing.
+// A base key converts the number on show, the running value (the left
+// operand of a pending operation) and the left operands saved by open
+// brackets into its base and leaves the calculation as it was: from decimal
+// into an integer base cut toward zero and held to 32 bits, from an integer
+// base into decimal as its value. The key of the base already in use
+// changes nothing.
 void MainWindow::changeBase(const QString &base)
 {
     if (NumConversionText == base)
@@ -400,17 +312,19 @@ void MainWindow::changeBase(const QString &base)
     Sci_TextLength = 0;
     readScientific();
     const bool fromDecimal = isDecimalBase();
-    const int shown = fromDecimal ? NumberText::toInt(shownValue())
+    const int shown = fromDecimal ? shownValue().toInt32()
                                   : NumberText::readInteger(Sci_ValueText, currentRadix(), &ok);
-    if (fromDecimal)
-        Sci_IntValue1 = NumberText::toInt(Sci_Value1);
+    if (fromDecimal) {
+        Sci_IntValue1 = Sci_Value1.toInt32();
+        truncateSavedOperands();
+    }
     if (ShiftOperator) {
         ShiftText = QStringLiteral("");
         endShift();
     }
     NumConversionText = base;
     if (isDecimalBase())
-        Sci_Value1 = Sci_IntValue1;
+        Sci_Value1 = Number(Sci_IntValue1);
     Sci_ValueText = NumberText::integerText(shown, currentRadix());
 
     Sci_buttonEnabled();
@@ -428,6 +342,15 @@ void MainWindow::changeBase(const QString &base)
     showScientific(Sci_ValueText);
     Sci_PendingOperator = true;
     Sci_DeleteOperator = false;
+}
+
+// The integer bases keep brackets' saved operands as whole numbers, which
+// stay whole on the way back into decimal.
+void MainWindow::truncateSavedOperands()
+{
+    Sci_FirstValue = Number(Sci_FirstValue.toInt32());
+    for (SavedOperation &saved : Sci_OuterBrackets)
+        saved.leftOperand = Number(saved.leftOperand.toInt32());
 }
 
 void MainWindow::Sci_HexDecClick()

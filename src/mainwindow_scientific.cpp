@@ -1,14 +1,12 @@
 // The scientific calculator shown while the screen is sideways: number entry
 // under the line of mode indicators, the shift and angle modes, the
-// two-operand operators with their evaluation in doubles (decimal base) or
-// 32-bit integers (the other bases), and the key sets that lock or restrict
-// the page.
+// two-operand operators with their evaluation in full values (decimal base)
+// or 32-bit integers (the other bases), and the key sets that lock or
+// restrict the page.
 
 #include "mainwindow.h"
 #include "numbertext.h"
 #include "ui_mainwindow.h"
-
-#include <cmath>
 
 namespace {
 
@@ -19,10 +17,22 @@ const int scientificPrecision = 14;
 // ---- Display -------------------------------------------------------------
 
 // The indicators come first, so they form their own line above the number.
+// Whatever is written here is typed or a message, until showResult gives it
+// a value.
 void MainWindow::showScientific(const QString &content)
 {
+    Sci_ShownValue.reset();
     ui->Scientific_textEdit->setHtml(NumConversionText + AngleText + ShiftText
                                      + DisplayText::paragraph(content));
+}
+
+// Writes the display again with the indicators as they are now; the number
+// on show keeps its value.
+void MainWindow::refreshScientific(const QString &content)
+{
+    std::optional<Number> value = std::move(Sci_ShownValue);
+    showScientific(content);
+    Sci_ShownValue = std::move(value);
 }
 
 void MainWindow::readScientific()
@@ -33,22 +43,29 @@ void MainWindow::readScientific()
 
 // Returns whether the value was shown: not-a-number never shows as a number,
 // but as invalid input that locks the page.
-bool MainWindow::showResult(double value)
+bool MainWindow::showResult(const Number &value)
 {
-    if (std::isnan(value)) {
+    if (value.isNan()) {
         rejectFunction();
         return false;
     }
-    Result_Text = NumberText::format(value, scientificPrecision);
+    Result_Text = value.toText(scientificPrecision);
     showScientific(Result_Text);
+    Sci_ShownValue = value;
     return true;
 }
 
-// The number on show as every key of the decimal base reads it; a number with
-// the exponent mark counts as mantissa x 10^exponent.
-double MainWindow::shownValue() const
+// The number on show as every key of the decimal base reads it: a result's
+// full value, or what was typed, a number with the exponent mark counting as
+// mantissa x 10^exponent.
+Number MainWindow::shownValue() const
 {
-    return NumberText::readDecimal(Sci_ValueText);
+    return Sci_ShownValue ? *Sci_ShownValue : Number::fromText(Sci_ValueText);
+}
+
+Number::Angle MainWindow::angleUnit() const
+{
+    return AngleOperator ? Number::Angle::Radians : Number::Angle::Degrees;
 }
 
 // In hexadecimal E is a digit, not the mark.
@@ -176,7 +193,7 @@ void MainWindow::Sci_DotClick()
 
     // An exponent takes no point, and a number takes one.
     if (!Sci_EditText.contains(QLatin1Char('.')) && !Sci_EditText.contains(QLatin1Char('E'))) {
-        if (Sci_Value == 0.0) {
+        if (Sci_Value.isZero()) {
             showScientific(QStringLiteral("0."));
             Sci_PendingOperator = false;
             Sci_CheckingOperator = true;
@@ -222,10 +239,10 @@ void MainWindow::Sci_CEclick()
     Sci_Operator = QStringLiteral("");
     Sci_BracketOperator = QStringLiteral("");
     Sci_OuterBrackets.clear();
-    Sci_Value1 = 0.0;
-    Sci_Value2 = 0.0;
-    Sci_Ans = 0.0;
-    Sci_FirstValue = 0.0;
+    Sci_Value1 = Number();
+    Sci_Value2 = Number();
+    Sci_Ans = Number();
+    Sci_FirstValue = Number();
 
     ShiftOperator = false;
     AngleOperator = false;
@@ -249,7 +266,7 @@ void MainWindow::Sci_ShiftClick()
     shiftRemainder = shiftNum % 2;
     ShiftOperator = shiftRemainder == 1;
     ShiftText = ShiftOperator ? DisplayText::shiftImage : QStringLiteral("");
-    showScientific(Sci_EditText);
+    refreshScientific(Sci_EditText);
 }
 
 // Not a toggle: plain selects degrees, shifted selects radians.
@@ -265,7 +282,7 @@ void MainWindow::Sci_RadDegClick()
         AngleText = DisplayText::degreeImage;
         AngleOperator = false;
     }
-    showScientific(Sci_EditText);
+    refreshScientific(Sci_EditText);
 }
 
 // ---- Operators and evaluation ------------------------------------------------
@@ -309,15 +326,14 @@ void MainWindow::Sci_XyClick()
     }
     sciOperator(shifted ? QStringLiteral("Root") : QStringLiteral("Power"));
     if (shifted && !sciLocked())
-        showScientific(DisplayText::shownText(*ui->Scientific_textEdit->document()));
+        refreshScientific(DisplayText::shownText(*ui->Scientific_textEdit->document()));
 }
 
 void MainWindow::Sci_EqualClick()
 {
     // Brackets left open are closed first, innermost first, so that the
-    // operations they saved are completed too. Brackets belong to the
-    // decimal base.
-    while (BracketOperator && isDecimalBase()) {
+    // operations they saved are completed too, in every base.
+    while (BracketOperator) {
         Sci_bracketCalculate();
         if (sciLocked())
             return;
@@ -344,21 +360,21 @@ void MainWindow::Sci_calculate()
         Sci_Value2 = shownValue();
         bool computed = true;
         if (Sci_Operator == QLatin1String("Add")) {
-            Sci_Value1 += Sci_Value2;
+            Sci_Value1 = Sci_Value1 + Sci_Value2;
         } else if (Sci_Operator == QLatin1String("Minus")) {
-            Sci_Value1 -= Sci_Value2;
+            Sci_Value1 = Sci_Value1 - Sci_Value2;
         } else if (Sci_Operator == QLatin1String("Times")) {
-            Sci_Value1 *= Sci_Value2;
-        } else if (Sci_Operator == QLatin1String("Divide") && Sci_Value2 != 0.0) {
-            Sci_Value1 /= Sci_Value2;
+            Sci_Value1 = Sci_Value1 * Sci_Value2;
+        } else if (Sci_Operator == QLatin1String("Divide") && !Sci_Value2.isZero()) {
+            Sci_Value1 = Sci_Value1 / Sci_Value2;
         } else if (Sci_Operator == QLatin1String("Divide")) {
             computed = false;
             showScientific(DisplayText::divideByZero);
             Sci_buttonDisabled();
         } else if (Sci_Operator == QLatin1String("Power")) {
-            Sci_Value1 = std::pow(Sci_Value1, Sci_Value2);
+            Sci_Value1 = Sci_Value1.power(Sci_Value2);
         } else if (Sci_Operator == QLatin1String("Root")) {
-            Sci_Value1 = NumberText::root(Sci_Value2, Sci_Value1);
+            Sci_Value1 = Sci_Value2.root(Sci_Value1);
         } else {
             // Nothing pending: the number on show becomes the running value;
             // it is no result, so the answer memory keeps the last one.
@@ -382,7 +398,7 @@ void MainWindow::Sci_calculate()
             Sci_ValueText = NumberText::integerText(Sci_IntValue1, radix);
             showScientific(Sci_ValueText);
             if (!Sci_Operator.isEmpty())
-                Sci_Ans = Sci_IntValue1;
+                Sci_Ans = Number(Sci_IntValue1);
         }
     }
 
@@ -393,7 +409,9 @@ void MainWindow::Sci_calculate()
 }
 
 // 32-bit integer evaluation of the hexadecimal, octal and binary bases; sums,
-// differences and products wrap around.
+// differences and products wrap around. A power or root left pending by a
+// base key is worked out as in decimal and its result converted as a base
+// key converts.
 void MainWindow::Sci_numConvCalculate()
 {
     Sci_TextLength = 0;
@@ -411,6 +429,14 @@ void MainWindow::Sci_numConvCalculate()
     } else if (is("Divide")) {
         showScientific(DisplayText::divideByZero);
         Sci_buttonDisabled();
+    } else if (is("Power") || is("Root")) {
+        const Number left(Sci_IntValue1);
+        const Number right(Sci_IntValue2);
+        const Number result = is("Power") ? left.power(right) : right.root(left);
+        if (result.isNan())
+            rejectFunction();
+        else
+            Sci_IntValue1 = result.toInt32();
     }
 }
 

@@ -1,12 +1,11 @@
 // The standard calculator shown while the screen is upright: number entry on
 // its display and immediate left-to-right arithmetic with one pending
-// operation. The display is the only store of the number being typed.
+// operation. The display is the only store of the number being typed; a
+// result on show keeps its full value beside it.
 
 #include "mainwindow.h"
 #include "numbertext.h"
 #include "ui_mainwindow.h"
-
-#include <cmath>
 
 namespace {
 
@@ -14,14 +13,23 @@ const int standardPrecision = 8;
 
 } // namespace
 
+// Whatever is written here is typed or a message, until showStandardResult
+// gives it a value.
 void MainWindow::showStandard(const QString &content)
 {
+    Simple_ShownValue.reset();
     ui->Simple_textEdit->setHtml(DisplayText::paragraph(content));
 }
 
 QString MainWindow::standardText() const
 {
     return ui->Simple_textEdit->toPlainText();
+}
+
+// The number on show as an operand: a result's full value, or what was typed.
+Number MainWindow::standardValue() const
+{
+    return Simple_ShownValue ? *Simple_ShownValue : Number::fromText(standardText());
 }
 
 // Every key but clear; a division by zero or invalid input locks them.
@@ -37,15 +45,16 @@ void MainWindow::setStandardKeysEnabled(bool enabled)
 
 // Returns whether the value was shown: not-a-number never shows as a number,
 // but as invalid input that locks the page like a division by zero.
-bool MainWindow::showStandardResult(double value)
+bool MainWindow::showStandardResult(const Number &value)
 {
-    if (std::isnan(value)) {
+    if (value.isNan()) {
         showStandard(DisplayText::invalidInput);
         setStandardKeysEnabled(false);
         return false;
     }
-    Result_Text = NumberText::format(value, standardPrecision);
+    Result_Text = value.toText(standardPrecision);
     showStandard(Result_Text);
+    Simple_ShownValue = value;
     return true;
 }
 
@@ -127,8 +136,8 @@ void MainWindow::CEclick()
     DeleteOperator = false;
     DotOperator = false; // as at start, so that clear leaves the page as a new one
     Operator = QStringLiteral("");
-    Value1 = 0.0;
-    Value2 = 0.0;
+    Value1 = Number();
+    Value2 = Number();
     Simple_TextLength = 0;
     showStandard(QStringLiteral("0"));
 }
@@ -148,7 +157,7 @@ void MainWindow::standardOperator(const QString &name)
         if (!Operator.isEmpty()) {
             calculate();
         } else {
-            Value1 = Edit_Text.toDouble();
+            Value1 = standardValue();
             PendingOperator = true;
         }
     }
@@ -162,17 +171,17 @@ void MainWindow::standardOperator(const QString &name)
 void MainWindow::calculate()
 {
     Edit_Text = standardText();
-    Value2 = Edit_Text.toDouble();
+    Value2 = standardValue();
 
     bool computed = true;
     if (Operator == QLatin1String("Add")) {
-        Value1 += Value2;
+        Value1 = Value1 + Value2;
     } else if (Operator == QLatin1String("Minus")) {
-        Value1 -= Value2;
+        Value1 = Value1 - Value2;
     } else if (Operator == QLatin1String("Times")) {
-        Value1 *= Value2;
-    } else if (Operator == QLatin1String("Divide") && Value2 != 0.0) {
-        Value1 /= Value2;
+        Value1 = Value1 * Value2;
+    } else if (Operator == QLatin1String("Divide") && !Value2.isZero()) {
+        Value1 = Value1 / Value2;
     } else if (Operator == QLatin1String("Divide")) {
         computed = false;
         showStandard(DisplayText::divideByZero);
@@ -199,7 +208,7 @@ void MainWindow::btnEqual_Click()
         EqualOperator = false;
     } else if (CheckingOperator) {
         // Nothing pending: a typed number becomes the running value.
-        Value1 = Edit_Text.toDouble();
+        Value1 = standardValue();
         CheckingOperator = false;
     }
     // The number on show is finished: the next digit starts a new one.
@@ -212,19 +221,17 @@ void MainWindow::btnEqual_Click()
 // number on show. Both hand their result on as every one-operand key does.
 void MainWindow::btnPercent_Click()
 {
-    Edit_Text = standardText();
-    Value2 = Edit_Text.toDouble();
-    Temp = Value1 * (Value2 / 100.0);
+    Value2 = standardValue();
+    Temp = Value1 * (Value2 / Number(100));
     showOneOperandResult(Temp);
 }
 
 void MainWindow::btnSqrt_Click()
 {
-    Edit_Text = standardText();
-    showOneOperandResult(std::sqrt(Edit_Text.toDouble()));
+    showOneOperandResult(standardValue().squareRoot());
 }
 
-void MainWindow::showOneOperandResult(double result)
+void MainWindow::showOneOperandResult(const Number &result)
 {
     Simple_TextLength = 0;
     if (showStandardResult(result))

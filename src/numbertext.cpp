@@ -2,7 +2,6 @@
 
 #include <QRegularExpression>
 
-#include <cmath>
 #include <cstdint>
 #include <limits>
 
@@ -20,24 +19,6 @@ int fromBits(std::uint32_t bits)
 }
 
 } // namespace
-
-QString format(double value, int precision)
-{
-    return QString::number(value, 'g', precision);
-}
-
-double readDecimal(const QString &text)
-{
-    const QString number = text.trimmed();
-    const qsizetype mark = number.indexOf(QLatin1Char('E'));
-    if (mark < 0)
-        return number.toDouble();
-    const double mantissa = number.left(mark).toDouble();
-    // 0 x 10^400 would be 0 x inf, which is no number.
-    if (mantissa == 0.0)
-        return mantissa;
-    return mantissa * std::pow(10.0, number.mid(mark + 1).toDouble());
-}
 
 int readInteger(const QString &text, int radix, bool *ok)
 {
@@ -89,24 +70,6 @@ int digitCount(const QString &text, int radix)
             ++count;
     }
     return count;
-}
-
-int toInt(double value)
-{
-    if (std::isnan(value))
-        return 0;
-    if (value >= double(intMax))
-        return intMax;
-    if (value <= double(intMin))
-        return intMin;
-    return int(value);
-}
-
-double root(double radicand, double index)
-{
-    if (radicand < 0.0 && std::fabs(std::fmod(index, 2.0)) == 1.0)
-        return -std::pow(-radicand, 1.0 / index);
-    return std::pow(radicand, 1.0 / index);
 }
 
 int wrappingAdd(int a, int b)

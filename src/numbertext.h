@@ -3,21 +3,10 @@
 
 #include <QString>
 
-// Number texts of the calculator: result formatting, the 32-bit integer texts
-// of the hexadecimal, octal and binary bases, and the integer arithmetic of
-// those bases.
+// Number texts of the calculator: the 32-bit integer texts of the
+// hexadecimal, octal and binary bases, the integer arithmetic of those bases,
+// and what a user may type. Decimal values are Number's (number.h).
 namespace NumberText {
-
-// The C library's %g conversion: `precision` significant digits, trailing
-// zeros dropped, exponent form for very large or small values; nan, inf, -inf.
-QString format(double value, int precision);
-
-// Reads a decimal number text as the scientific display shows it. A number
-// typed with the exponent mark is mantissa x 10^exponent ("12E3" is 12000),
-// a bare mark counting as exponent 0 ("7E" is 7); results in the C library's
-// exponent form ("1e+14"), nan and inf read as themselves. Surrounding white
-// space is skipped, and a text that is no number (a message, "(") reads 0.
-double readDecimal(const QString &text);
 
 // Reads an integer text of the given radix the way QString::toInt does
 // (optional sign, surrounding white space skipped). Outside radix 10, digits
@@ -41,14 +30,6 @@ bool isEntry(const QString &text, int radix, int maxDigits);
 
 // How many digits `text` holds: 0 to 9, and in radix 16 the letters A to F.
 int digitCount(const QString &text, int radix);
-
-// `value` truncated toward zero and held to the int range; not-a-number is 0.
-int toInt(double value);
-
-// The index-th root of radicand. A negative radicand has a real root only for
-// an odd whole index (the root of -8 of index 3 is -2); otherwise the root is
-// not a number.
-double root(double radicand, double index);
 
 // 32-bit arithmetic that wraps modulo 2^32 instead of overflowing.
 int wrappingAdd(int a, int b);

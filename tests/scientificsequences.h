@@ -144,7 +144,23 @@ inline void addScientificSequences()
     QTest::newRow("odd root of a negative") << "3 shift xy 8 shift 8 =" << "-2" << "Dec Deg" << "";
     QTest::newRow("even root of a negative") << "2 shift xy 8 shift 8 =" << invalid << "Dec Deg" << "locked";
     QTest::newRow("fractional root of a negative") << "2.5 shift xy 8 shift 8 =" << invalid << "Dec Deg" << "locked";
-    QTest::newRow("infinity minus infinity") << "10 xy 400 = - ans =" << invalid << "Dec Deg" << "locked";
+    QTest::newRow("infinity minus infinity") << "10 xy 400000000 = - ans =" << invalid << "Dec Deg" << "locked";
+    QTest::newRow("1e400 less itself") << "10 xy 400 = - ans =" << "0" << "Dec Deg" << "";
+    QTest::newRow("1e600") << "1 E 300 * 1 E 300 =" << "1e+600" << "Dec Deg" << "";
+    // A result keeps its full value beside the digits shown; a typed number
+    // is exactly the decimal it spells.
+    QTest::newRow("root less root") << "2 shift sq - 2 shift sq =" << "0" << "Dec Deg" << "";
+    QTest::newRow("pi less itself") << "shift 7 - =" << "0" << "Dec Deg" << "";
+    QTest::newRow("logarithm less itself") << "3 ln - =" << "0" << "Dec Deg" << "";
+    QTest::newRow("1.1 squared less 1.21") << "1.1 * 1.1 - 1.21 =" << "0" << "Dec Deg" << "";
+    QTest::newRow("4.35 x 100 less 435") << "4.35 * 100 - 435 =" << "0" << "Dec Deg" << "";
+    QTest::newRow("pi less 3.14159") << "shift 7 - 3.14159 =" << "2.6535897932385e-06" << "Dec Deg" << "";
+    QTest::newRow("third less .33333") << "1 / 3 - . 33333 =" << "3.3333333333333e-06" << "Dec Deg" << "";
+    QTest::newRow("17 digits plus 1") << "12345678901234567 + 1 - 12345678901234567 =" << "1" << "Dec Deg" << "";
+    QTest::newRow("1 in 1e20") << "1 E 20 + 1 - 1 E 20 =" << "1" << "Dec Deg" << "";
+    QTest::newRow("tie away from zero") << "1.00000000000005 * 1 =" << "1.0000000000001" << "Dec Deg" << "";
+    QTest::newRow("tiny result stays") << "6.626 E 34 shift 8 * 2 =" << "1.3252e-33" << "Dec Deg" << "";
+    QTest::newRow("sign of a result keeps its value") << "1 / 3 = shift 8 + ans =" << "0" << "Dec Deg" << "";
     QTest::newRow("divide by zero") << "5 / 0 =" << "Cannot divide by zero" << "Dec Deg" << "locked";
     QTest::newRow("divide by zero in operator") << "5 / 0 -" << "Cannot divide by zero" << "Dec Deg" << "locked";
     QTest::newRow("lone 0 is an operand") << "5 * 0 + 1 =" << "1" << "Dec Deg" << "";
@@ -222,7 +238,12 @@ inline void addScientificFunctionSequences()
     QTest::newRow("sin 36030") << "36030 sin" << "0.5" << "Dec Deg" << "";
     QTest::newRow("tan -90") << "90 shift 8 tan" << invalid << "Dec Deg" << "locked";
     QTest::newRow("tan 45") << "45 tan" << "1" << "Dec Deg" << "";
-    QTest::newRow("tan 89.9") << "89.9 tan" << "572.9572133543" << "Dec Deg" << "";
+    QTest::newRow("tan 89.9") << "89.9 tan" << "572.95721335429" << "Dec Deg" << "";
+    QTest::newRow("sin 30 less a half") << "30 sin - . 5 =" << "0" << "Dec Deg" << "";
+    QTest::newRow("arc sine less 30") << ". 5 shift sin - 30 =" << "0" << "Dec Deg" << "";
+    QTest::newRow("ten tenths' arc sine") << ". 1 * 10 = shift sin" << "90" << "Dec Deg" << "";
+    QTest::newRow("sin of 1e19 + 30") << "10000000000000000030 sin" << "-0.76604444311898" << "Dec Deg" << "";
+    QTest::newRow("sin 1e24") << "1 E 24 sin" << invalid << "Dec Deg" << "locked";
     QTest::newRow("tan 90") << "90 tan" << invalid << "Dec Deg" << "locked";
     QTest::newRow("tan 270") << "270 tan" << invalid << "Dec Deg" << "locked";
     QTest::newRow("asin 0.5") << "0.5 shift sin" << "30" << "Dec Deg" << "";
@@ -235,7 +256,11 @@ inline void addScientificFunctionSequences()
 
     // Trigonometry in radians
     QTest::newRow("sin pi") << radians + " shift 7 sin" << "0" << "Dec Rad" << "";
-    QTest::newRow("sin of a tiny angle") << radians + " 0.000000005 sin" << "0" << "Dec Rad" << "";
+    QTest::newRow("sin of a tiny angle") << radians + " 0.000000005 sin" << "5e-09" << "Dec Rad" << "";
+    QTest::newRow("sin 1e-9") << radians + " 1 E 9 shift 8 sin" << "1e-09" << "Dec Rad" << "";
+    QTest::newRow("cos of half pi") << radians + " shift 7 / 2 = cos" << "0" << "Dec Rad" << "";
+    QTest::newRow("tan of half pi") << radians + " shift 7 / 2 = tan" << invalid << "Dec Rad" << "locked";
+    QTest::newRow("cos 1e20") << radians + " 1 E 20 cos" << invalid << "Dec Rad" << "locked";
     QTest::newRow("sin 1") << radians + " 1 sin" << "0.8414709848079" << "Dec Rad" << "";
     QTest::newRow("cos pi") << radians + " shift 7 cos" << "-1" << "Dec Rad" << "";
     QTest::newRow("tan 1") << radians + " 1 tan" << "1.5574077246549" << "Dec Rad" << "";
@@ -294,7 +319,9 @@ inline void addScientificFunctionSequences()
     QTest::newRow("factorial of 2.5") << "2.5 shift 9" << invalid << "Dec Deg" << "locked";
     QTest::newRow("factorial of -3") << "3 shift 8 shift 9" << invalid << "Dec Deg" << "locked";
     QTest::newRow("factorial of 170") << "170 shift 9" << "7.257415615308e+306" << "Dec Deg" << "";
-    QTest::newRow("factorial of 171") << "171 shift 9" << "inf" << "Dec Deg" << "";
+    QTest::newRow("factorial of 171") << "171 shift 9" << "1.2410180702177e+309" << "Dec Deg" << "";
+    QTest::newRow("factorial past the range") << "1 E 9 shift 9" << "inf" << "Dec Deg" << "";
+    QTest::newRow("factorial of a squared root") << "2 shift sq sq shift 9" << "2" << "Dec Deg" << "";
     QTest::newRow("pending operand kept") << "5 + 3 shift 9 =" << "11" << "Dec Deg" << "";
     QTest::newRow("reciprocal keeps pending operand") << "5 + 4 shift 6 =" << "5.25" << "Dec Deg" << "";
     QTest::newRow("sign keeps pending operand") << "5 + 3 shift 8 =" << "2" << "Dec Deg" << "";
@@ -453,6 +480,19 @@ inline void addScientificFunctionSequences()
     QTest::newRow("hex quotient") << toHex + " 7 / 2 =" << "3" << "Hex Deg" << "hex";
     QTest::newRow("hex sum to octal") << toHex + " 7 + 1 = shift bin" << "10" << "Oct Deg" << "oct";
     QTest::newRow("pending operation survives base") << "5 + " + toHex + " 3 =" << "8" << "Hex Deg" << "hex";
+    QTest::newRow("whole third to hex") << "1 / 3 * 3 = " + toHex << "1" << "Hex Deg" << "hex";
+    QTest::newRow("whole product to hex") << "2.3 * 100 = " + toHex << "E6" << "Hex Deg" << "hex";
+    // A power, a root and open brackets stay pending across a base key.
+    QTest::newRow("power across hex") << "5 xy " + toHex + " 2 =" << "19" << "Hex Deg" << "hex";
+    QTest::newRow("power across binary") << "2 xy " + toBin + " =" << "100" << "Bin Deg" << "bin";
+    QTest::newRow("root across hex") << "4 shift xy " + toHex + " 51 =" << "3" << "Hex Deg" << "hex";
+    QTest::newRow("power across octal, then plus") << "3 xy " + toOct + " 2 + 1 =" << "12" << "Oct Deg" << "oct";
+    QTest::newRow("even root of a negative across hex") << "2 shift xy " + toHex + " " + hexKeys(sixteenF) + " ="
+                                                        << invalid << "Hex Deg" << "locked";
+    QTest::newRow("bracket across hex") << "2 * ( 5 " + toHex + " + 1 =" << "C" << "Hex Deg" << "hex";
+    QTest::newRow("bracket across binary") << "2 * ( 5 " + toBin + " =" << "1010" << "Bin Deg" << "bin";
+    QTest::newRow("nested brackets across octal") << "10 - ( 2 * ( 3 " + toOct + " + 1 =" << "2" << "Oct Deg" << "oct";
+    QTest::newRow("bracket's operand cut in hex") << "2.5 * ( 3 " + toHex + " hex ) =" << "6" << "Dec Deg" << "";
     QTest::newRow("base key ends shift") << toHex + " 1" << "1" << "Hex Deg" << "hex";
 }
 

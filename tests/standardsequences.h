@@ -105,7 +105,10 @@ inline void addStandardSequences()
     QTest::newRow("six products") << "10 * 10 * 10 * 10 * 10 * 10 * 10 =" << "10000000" << false;
     QTest::newRow("seven products") << "10 * 10 * 10 * 10 * 10 * 10 * 10 * 10 =" << "1e+08" << false;
     QTest::newRow("small result") << "1 / 100000 =" << "1e-05" << false;
-    QTest::newRow("result read back rounded") << "1 / 3 = + =" << "0.66666666" << false;
+    QTest::newRow("result read back whole") << "1 / 3 = + =" << "0.66666667" << false;
+    QTest::newRow("a result less itself") << "1 / 3 = - =" << "0" << false;
+    QTest::newRow("root times root") << "2 sqrt * 2 sqrt - 2 =" << "0" << false;
+    QTest::newRow("tenths are exact") << ". 1 + . 2 - . 3 =" << "0" << false;
     QTest::newRow("running result kept exact") << "1 / 3 = * 3 =" << "1" << false;
     QTest::newRow("fraction arithmetic") << "0.1 + 0.2 =" << "0.3" << false;
 
@@ -131,18 +134,23 @@ inline void addStandardSequences()
     QTest::newRow("clear unlocks after invalid input") << "0 - 4 = sqrt CE 7" << "7" << false;
     QTest::newRow("point after root") << "16 sqrt ." << "0." << false;
 
-    // Results that are not finite are read back by the next key; not-a-number
-    // never shows.
+    // Results are numbers far past a double's range; beyond the range they
+    // are infinite and read back by the next key. Not-a-number never shows.
     QTest::newRow("no nan to read back") << "4 - 5 = sqrt + 1 =" << "Invalid input for function" << true;
-    const QString huge = QString(22, '9') + " * = * = * = * =";
+    QString huge = QString(22, '9');
+    for (int i = 0; i < 4; ++i)
+        huge += " * =";
+    QTest::newRow("past a double") << huge << "1e+352" << false;
+    for (int i = 4; i < 24; ++i)
+        huge += " * =";
     QTest::newRow("overflow") << huge << "inf" << false;
     QTest::newRow("inf read back") << huge + " + 1 =" << "inf" << false;
     QTest::newRow("inf times 0") << huge + " * 0 =" << "Invalid input for function" << true;
     QString negative = "0 - 1 =";
     for (int i = 0; i < 15; ++i)
         negative += " * " + QString(22, '9') + " =";
-    QTest::newRow("negative overflow") << negative << "-inf" << false;
-    QTest::newRow("-inf read back") << negative + " + 1 =" << "-inf" << false;
+    QTest::newRow("negative past a double") << negative << "-1e+330" << false;
+    QTest::newRow("negative read back") << negative + " + 1 =" << "-1e+330" << false;
 }
 
 #endif // STANDARDSEQUENCES_H

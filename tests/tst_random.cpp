@@ -58,8 +58,8 @@ QString imageOf(const QString &indicator)
 // The state that the clear key of each page must bring back.
 QString standardState(const MainWindow &w, const QWidget *page, const QTextEdit *display)
 {
-    return QStringList{QString::number(w.Simple_TextLength), QString::number(w.Value1),
-                       QString::number(w.Value2), QString::number(w.PendingOperator),
+    return QStringList{QString::number(w.Simple_TextLength), w.Value1.toExactText(),
+                       w.Value2.toExactText(), QString::number(w.PendingOperator),
                        QString::number(w.CheckingOperator), QString::number(w.EqualOperator),
                        QString::number(w.DeleteOperator), QString::number(w.DotOperator), w.Operator,
                        display->toHtml(), disabledKeys(page).join(',')}
@@ -68,9 +68,9 @@ QString standardState(const MainWindow &w, const QWidget *page, const QTextEdit 
 
 QString scientificState(const MainWindow &w, const QWidget *page, const QTextEdit *display)
 {
-    return QStringList{QString::number(w.Sci_TextLength), QString::number(w.Sci_Value1),
-                       QString::number(w.Sci_Value2), QString::number(w.Sci_Ans),
-                       QString::number(w.Sci_FirstValue), QString::number(w.Sci_PendingOperator),
+    return QStringList{QString::number(w.Sci_TextLength), w.Sci_Value1.toExactText(),
+                       w.Sci_Value2.toExactText(), w.Sci_Ans.toExactText(),
+                       w.Sci_FirstValue.toExactText(), QString::number(w.Sci_PendingOperator),
                        QString::number(w.Sci_CheckingOperator), QString::number(w.Sci_EqualOperator),
                        QString::number(w.Sci_DeleteOperator), QString::number(w.Sci_DotOperator),
                        QString::number(w.ShiftOperator), QString::number(w.shiftNum),
@@ -122,7 +122,7 @@ private:
         auto *display = page == 0 ? standardDisplay() : scientificDisplay();
         const QString before = display->toHtml();
         const bool enabled = key->isEnabled();
-        const double answerBefore = m_window.Sci_Ans;
+        const Number answerBefore = m_window.Sci_Ans;
         const QString shownBefore = shownText(scientificDisplay());
         // A refused exponent mark must change nothing at all.
         const bool mark = key->objectName() == QLatin1String("btnExp_OpenBracket") && !m_window.ShiftOperator;
@@ -173,11 +173,16 @@ private:
             const int value = NumberText::readInteger(shown, radix, &valid);
             return valid ? value : std::nan("");
         }
-        const double value = NumberText::readDecimal(shown);
-        const bool fits = value == std::trunc(value) && std::fabs(value) <= 2147483647.0
-                && (w.Sci_Operator.isEmpty() || (w.Sci_Value1 == std::trunc(w.Sci_Value1)
-                                                 && std::fabs(w.Sci_Value1) <= 2147483647.0));
-        return fits && shown != QLatin1String("(") ? value : std::nan("");
+        // A base key converts a result from its full value.
+        const Number value = w.Sci_ShownValue ? *w.Sci_ShownValue : Number::fromText(shown);
+        const auto fitsInt = [](const Number &number) {
+            return number.isInteger() && Number(number.toInt32()) == number;
+        };
+        bool fits = fitsInt(value) && (w.Sci_Operator.isEmpty() || fitsInt(w.Sci_Value1))
+                && fitsInt(w.Sci_FirstValue);
+        for (const MainWindow::SavedOperation &saved : w.Sci_OuterBrackets)
+            fits = fits && fitsInt(saved.leftOperand);
+        return fits && shown != QLatin1String("(") ? value.toInt32() : std::nan("");
     }
 
     // Presses the key of the base just left; the value on show and the
@@ -220,14 +225,14 @@ private:
     {
         const MainWindow &w = m_window;
         if (m_pages->currentIndex() == 0)
-            return w.Operator.isEmpty() ? QString() : w.Operator + ' ' + QString::number(w.Value1, 'g', 17);
+            return w.Operator.isEmpty() ? QString() : w.Operator + ' ' + w.Value1.toExactText();
         if (w.Sci_Operator.isEmpty())
             return QString();
         const QString left = w.NumConversionText == DisplayText::decimalImage
-                ? QString::number(w.Sci_Value1, 'g', 17)
+                ? w.Sci_Value1.toExactText()
                 : QString::number(w.Sci_IntValue1);
         return w.Sci_Operator + ' ' + left + ' ' + w.Sci_BracketOperator + ' '
-                + QString::number(w.Sci_FirstValue, 'g', 17);
+                + w.Sci_FirstValue.toExactText();
     }
 
     QString changePage(int page)
@@ -331,22 +336,22 @@ private:
     // changes it, the display shows the new value. Equals shows the answer,
     // unless it had nothing to compute and left the number on show (written
     // to 14 digits at most), and never leaves an exponent mark.
-    QString checkAnswer(const QString &key, double answerBefore, const QString &shownBefore) const
+    QString checkAnswer(const QString &key, const Number &answerBefore, const QString &shownBefore) const
     {
         const MainWindow &w = m_window;
         const QString shown = shownText(scientificDisplay());
         if (w.NumConversionText != DisplayText::decimalImage || shown == DisplayText::divideByZero
             || shown == DisplayText::invalidInput)
             return QString();
-        const QString answer = NumberText::format(w.Sci_Ans, 14);
-        const bool answerChanged = answer != NumberText::format(answerBefore, 14);
+        const QString answer = w.Sci_Ans.toText(14);
+        const bool answerChanged = answer != answerBefore.toText(14);
         if (answerChanged && shown != answer)
             return QStringLiteral("the answer memory became %1 while the display shows %2").arg(answer, shown);
         if (key != QLatin1String("btnEqual_sci"))
             return QString();
         if (shown.contains(QLatin1Char('E')))
             return QStringLiteral("equals left the exponent mark in \"%1\"").arg(shown);
-        const QString valueBefore = NumberText::format(NumberText::readDecimal(shownBefore), 14);
+        const QString valueBefore = Number::fromText(shownBefore).toText(14);
         if (shown != answer && shown != shownBefore && shown != valueBefore)
             return QStringLiteral("equals turned \"%1\" into \"%2\" with the answer memory at %3")
                     .arg(shownBefore, shown, answer);
