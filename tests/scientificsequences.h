@@ -153,6 +153,7 @@ inline void addScientificSequences()
     QTest::newRow("pi less itself") << "shift 7 - =" << "0" << "Dec Deg" << "";
     QTest::newRow("logarithm less itself") << "3 ln - =" << "0" << "Dec Deg" << "";
     QTest::newRow("1.1 squared less 1.21") << "1.1 * 1.1 - 1.21 =" << "0" << "Dec Deg" << "";
+    QTest::newRow("a last bit cancels") << "2 shift sq / 5 * 5 - 2 shift sq =" << "0" << "Dec Deg" << "";
     QTest::newRow("4.35 x 100 less 435") << "4.35 * 100 - 435 =" << "0" << "Dec Deg" << "";
     QTest::newRow("pi less 3.14159") << "shift 7 - 3.14159 =" << "2.6535897932385e-06" << "Dec Deg" << "";
     QTest::newRow("third less .33333") << "1 / 3 - . 33333 =" << "3.3333333333333e-06" << "Dec Deg" << "";
@@ -322,6 +323,7 @@ inline void addScientificFunctionSequences()
     QTest::newRow("factorial of 171") << "171 shift 9" << "1.2410180702177e+309" << "Dec Deg" << "";
     QTest::newRow("factorial past the range") << "1 E 9 shift 9" << "inf" << "Dec Deg" << "";
     QTest::newRow("factorial of a squared root") << "2 shift sq sq shift 9" << "2" << "Dec Deg" << "";
+    QTest::newRow("factorial of a rounded square") << "3 shift sq sq shift 9" << "6" << "Dec Deg" << "";
     QTest::newRow("pending operand kept") << "5 + 3 shift 9 =" << "11" << "Dec Deg" << "";
     QTest::newRow("reciprocal keeps pending operand") << "5 + 4 shift 6 =" << "5.25" << "Dec Deg" << "";
     QTest::newRow("sign keeps pending operand") << "5 + 3 shift 8 =" << "2" << "Dec Deg" << "";
@@ -481,6 +483,7 @@ inline void addScientificFunctionSequences()
     QTest::newRow("hex sum to octal") << toHex + " 7 + 1 = shift bin" << "10" << "Oct Deg" << "oct";
     QTest::newRow("pending operation survives base") << "5 + " + toHex + " 3 =" << "8" << "Hex Deg" << "hex";
     QTest::newRow("whole third to hex") << "1 / 3 * 3 = " + toHex << "1" << "Hex Deg" << "hex";
+    QTest::newRow("rounded whole to hex") << "1 / 27 * 27 = " + toHex << "1" << "Hex Deg" << "hex";
     QTest::newRow("whole product to hex") << "2.3 * 100 = " + toHex << "E6" << "Hex Deg" << "hex";
     // A power, a root and open brackets stay pending across a base key.
     QTest::newRow("power across hex") << "5 xy " + toHex + " 2 =" << "19" << "Hex Deg" << "hex";

@@ -118,6 +118,10 @@ void TestNumberText::number_data()
     QTest::newRow("square of 1.1") << text("1.1") * text("1.1") - text("1.21") << 14 << "0" << true;
     QTest::newRow("one in 1e20") << text("1E20") + Number(1) - text("1E20") << 14 << "1" << true;
     QTest::newRow("third times 3") << Number(1) / Number(3) * Number(3) << 14 << "1" << true;
+    QTest::newRow("27th times 27") << Number(1) / Number(27) * Number(27) << 14 << "1" << true;
+    QTest::newRow("root of 3 squared") << Number(3).squareRoot().square() << 14 << "3" << true;
+    QTest::newRow("a last bit cancels") << Number(2).squareRoot() / Number(5) * Number(5) - Number(2).squareRoot()
+                                        << 14 << "0" << true;
     QTest::newRow("2.3 x 100") << text("2.3") * Number(100) << 14 << "230" << true;
     QTest::newRow("tiny stays") << text("6.626E-34") * Number(2) << 14 << "1.3252e-33" << false;
     QTest::newRow("pi less 3.14159") << Number::pi() - text("3.14159") << 14 << "2.6535897932385e-06" << false;
