@@ -27,8 +27,6 @@
 
 namespace {
 
-enum Page { StandardPage, ScientificPage, PortraitAboutPage, LandscapeAboutPage };
-
 // A square screen counts as landscape.
 bool isPortrait()
 {
@@ -150,8 +148,10 @@ void MainWindow::connectKeys()
         {ui->btnDivide_sci, &MainWindow::Sci_DivideClick},
         {ui->btnEqual_sci, &MainWindow::Sci_EqualClick},
     };
-    for (const auto &[button, slot] : keys)
+    for (const auto &[button, slot] : keys) {
         connect(button, &QPushButton::clicked, this, slot);
+        connect(button, &QPushButton::clicked, this, &MainWindow::calculationChanged);
+    }
 }
 
 // Every display text names the indicator images, and each write of the
@@ -255,6 +255,7 @@ bool MainWindow::pasteNumber(const QString &text)
         Sci_DeleteOperator = true;
         Sci_DotOperator = false;
     }
+    emit calculationChanged();
     return true;
 }
 
@@ -265,13 +266,14 @@ void MainWindow::aboutClick()
 
 void MainWindow::checkScreenOrientation()
 {
-    if (isPortrait()) {
-        setWindowTitle(QStringLiteral("Simple"));
-        ui->stackedWidget->setCurrentIndex(StandardPage);
-    } else {
-        setWindowTitle(QStringLiteral("Scientific Calculator"));
-        ui->stackedWidget->setCurrentIndex(ScientificPage);
-    }
+    showPage(isPortrait() ? StandardPage : ScientificPage);
+}
+
+void MainWindow::showPage(int page)
+{
+    setWindowTitle(page == StandardPage ? QStringLiteral("Simple") : QStringLiteral("Scientific Calculator"));
+    ui->stackedWidget->setCurrentIndex(page);
+    emit calculationChanged();
 }
 
 void MainWindow::takeOneOperandResult(const Number &result, bool operationPending,

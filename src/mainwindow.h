@@ -1,6 +1,7 @@
 #ifndef MAINWINDOW_H
 #define MAINWINDOW_H
 
+#include <QJsonObject>
 #include <QMainWindow>
 #include <QList>
 #include <QString>
@@ -139,6 +140,18 @@ public:
     static constexpr int maxStandardDigits = 22;
     static constexpr int maxScientificDigits = 25;
 
+    // Everything the next key press depends on, on both pages and which of
+    // them is in front, as plain JSON values: numbers written in full, the
+    // number or message on show, whether a page is locked.
+    QJsonObject calculation() const;
+    // Brings back a calculation that calculation() wrote. Returns what is
+    // wrong with it (and changes nothing), or an empty string.
+    QString restoreCalculation(const QJsonObject &saved);
+
+signals:
+    // A key, a paste or a turn changed something the calculation holds.
+    void calculationChanged();
+
 private slots:
     void aboutClick();
     void checkScreenOrientation();
@@ -196,10 +209,15 @@ private slots:
     void Sci_EqualClick();
 
 private:
+    enum Page { StandardPage, ScientificPage, PortraitAboutPage, LandscapeAboutPage };
+
     void connectKeys();
     void describeKeys();
     QList<QUrl> keepIndicatorImages();
     void fitPages(const QList<QUrl> &indicatorImages);
+    void showPage(int page);
+    QJsonObject standardCalculation() const;
+    QJsonObject scientificCalculation() const;
 
     // Standard page helpers
     void showStandard(const QString &content);

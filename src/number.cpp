@@ -1,6 +1,7 @@
 #include "number.h"
 
 #include <QByteArray>
+#include <QRegularExpression>
 
 #include <climits>
 
@@ -132,6 +133,16 @@ Number Number::fromText(const QString &text)
     if (latin.isEmpty() || end != latin.constData() + latin.size())
         return Number();
     return result.isZero() ? Number() : result;
+}
+
+std::optional<Number> Number::parse(const QString &text)
+{
+    static const QRegularExpression plain(
+            QStringLiteral("^-?([0-9]+\\.?[0-9]*|\\.[0-9]+)(e[+-]?[0-9]+)?$|^-?inf$"));
+    const qsizetype longest = 64;
+    if (text.size() > longest || !plain.match(text).hasMatch())
+        return std::nullopt;
+    return fromText(text);
 }
 
 Number Number::pi()

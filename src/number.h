@@ -5,6 +5,8 @@
 
 #include <mpfr.h>
 
+#include <optional>
+
 // A decimal value of the calculator: a binary floating-point number of 128
 // bits (38 significant digits) on GNU MPFR, every operation and function
 // correctly rounded. Its exponent reaches as far as MPFR's range (past
@@ -36,6 +38,10 @@ public:
     // Surrounding white space is skipped; a text that is no number (a
     // message, "(") reads 0.
     static Number fromText(const QString &text);
+    // Reads a number written in full: toExactText()'s form or any plain
+    // decimal number ("12", "-0.5", "1.5e-3"), "inf" or "-inf", in at most
+    // 64 characters; nothing for any other text, not-a-number included.
+    static std::optional<Number> parse(const QString &text);
     static Number pi();
 
     // The value rounded to `digits` significant digits, ties away from zero,

@@ -1,6 +1,9 @@
 #include "mainwindow.h"
+#include "quitonsignals.h"
+#include "statestore.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 
 int main(int argc, char *argv[])
 {
@@ -8,7 +11,22 @@ int main(int argc, char *argv[])
     // Names the desktop entry: Wayland shells take the window's app id from it
     // to show the calculator's icon and name.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.quillon.Calculator"));
+
+    QCommandLineParser options;
+    options.addHelpOption();
+    const QCommandLineOption fresh(QStringLiteral("fresh"),
+                                   QStringLiteral("Start with a fresh calculator; the saved one stays in its file."));
+    options.addOption(fresh);
+    options.process(app);
+
     MainWindow window;
+    // The calculation comes back here rather than in the window, so that
+    // every other window (tests, benchmarks) starts fresh.
+    StateStore store(StateStore::defaultPath(QGuiApplication::desktopFileName()));
+    if (!options.isSet(fresh))
+        store.restore(window);
+    store.watch(&window);
+    QuitOnSignals quitOnSignals;
     window.show();
     return app.exec();
 }

@@ -30,6 +30,8 @@ public:
         window.show();
     }
 
+    Page page() const { return m_page; }
+
     // Presses and reads the keys and display of the other page from now on;
     // the page on show is left to the window.
     void usePage(Page page) { m_page = page; }
@@ -170,5 +172,21 @@ private:
 
     Page m_page;
 };
+
+// A window given this calculator's calculation, as the state file keeps
+// it, shows the same and goes on the same with the keys `next`.
+inline void checkRestoredWhole(Calculator &calculator, const QString &next)
+{
+    Calculator copy(calculator.page());
+    QCOMPARE(copy.window.restoreCalculation(calculator.window.calculation()), QString());
+    QCOMPARE(copy.window.calculation(), calculator.window.calculation());
+    QCOMPARE(copy.shown(), calculator.shown());
+    QCOMPARE(copy.indicatorLabels(), calculator.indicatorLabels());
+    QCOMPARE(copy.disabledKeys(), calculator.disabledKeys());
+    calculator.press(next);
+    copy.press(next);
+    QCOMPARE(copy.shown(), calculator.shown());
+    QCOMPARE(copy.window.calculation(), calculator.window.calculation());
+}
 
 #endif // CALCULATORHARNESS_H

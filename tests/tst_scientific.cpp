@@ -33,6 +33,7 @@ void TestScientific::keySequences()
     Calculator calculator(Calculator::Scientific);
     calculator.press(keys);
     checkScientificPage(calculator, shown, indicators, disabled);
+    checkRestoredWhole(calculator, "5 ) * 2 =");
 }
 
 // The entry flags and the counter after a key, as named flags.

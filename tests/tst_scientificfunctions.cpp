@@ -28,6 +28,7 @@ void TestScientificFunctions::keySequences()
     Calculator calculator(Calculator::Scientific);
     calculator.press(keys);
     checkScientificPage(calculator, shown, indicators, disabled);
+    checkRestoredWhole(calculator, "5 ) * 2 =");
 }
 
 void TestScientificFunctions::factorialOfHugeNumberEnds()

@@ -31,6 +31,7 @@ void TestStandard::keySequences()
     QCOMPARE(calculator.shown(), shown);
     QVERIFY(calculator.rightAligned());
     QCOMPARE(calculator.disabledKeys(), isLocked ? lockedKeys() : QStringList());
+    checkRestoredWhole(calculator, "3 + 1 =");
 }
 
 void TestStandard::entryCounter_data()
