@@ -7,151 +7,16 @@
 # clipboard. Screenshots of both pages are left in BUILD_DIR/wayland-screenshots.
 #
 #   tests/wayland_session.sh BUILD_DIR [CMAKE]
-#
-# sway refuses to run as root, so as root the compositor and everything that
-# talks to it run as the unprivileged user below (created if missing), with a
-# runtime folder of their own; the program is installed into a temporary
-# prefix that user can read, since the build folder may sit where it cannot.
-set -euo pipefail
 
-build=$(cd "$1" && pwd)
-cmake=${2:-cmake}
-app_id=org.quillon.Calculator
-test_user=quillon-wayland-test
-output=HEADLESS-1
+. "$(dirname "$0")/sway_session.sh"
+
 shots=$build/wayland-screenshots
-
-for tool in sway swaymsg wtype grim wl-paste jq setpriv; do
-    command -v "$tool" >/dev/null || { echo "FAIL: $tool is missing (scripts/build installs it)"; exit 1; }
-done
-
-work=$(mktemp -d /tmp/quillon-wayland.XXXXXX)
-sway_pid=""
-app_pid=""
-cleanup() {
-    local pid
-    for pid in $app_pid $sway_pid; do
-        kill "$pid" 2>/dev/null || true
-    done
-    for pid in $app_pid $sway_pid; do
-        # A process that ignores the polite signal gets the other one after 5 s.
-        timeout 5 tail --pid="$pid" -f /dev/null 2>/dev/null || kill -KILL "$pid" 2>/dev/null || true
-    done
-    rm -rf "$work"
-}
-trap cleanup EXIT
-trap 'exit 1' INT TERM HUP
-
-fail() {
-    echo "FAIL: $*"
-    if [ -s "$work/sway.log" ]; then echo "--- sway log (tail)"; tail -n 20 "$work/sway.log"; fi
-    if [ -s "$work/app.log" ]; then echo "--- calculator output"; tail -n 40 "$work/app.log"; fi
-    exit 1
-}
-
-# Waits up to $1 seconds for the command after it to succeed.
-wait_for() {
-    local deadline=$((SECONDS + $1))
-    shift
-    until "$@"; do
-        ((SECONDS < deadline)) || return 1
-        sleep 0.2
-    done
-}
-
-runtime=$work/runtime
-mkdir -p "$runtime" "$work/home" "$work/shots"
-if [ "$(id -u)" -eq 0 ]; then
-    id -u "$test_user" >/dev/null 2>&1 \
-        || useradd --system --no-create-home --home-dir /nonexistent --shell /usr/sbin/nologin "$test_user"
-    uid=$(id -u "$test_user")
-    gid=$(id -g "$test_user")
-    chown "$uid:$gid" "$runtime" "$work/home" "$work/shots"
-    as_user=(setpriv --reuid="$uid" --regid="$gid" --clear-groups --)
-else
-    as_user=()
-fi
-chmod 755 "$work"
-chmod 700 "$runtime"
-
-"$cmake" --install "$build" --prefix "$work/prefix" >/dev/null || fail "cmake --install"
-chmod -R a+rX "$work/prefix"
-
-# Only what the session needs: none of the caller's display, so that sway
-# cannot nest in a running desktop and the program cannot reach another one.
-session_env=(env -i PATH=/usr/local/bin:/usr/bin:/bin HOME="$work/home" LANG=C.UTF-8
-             XDG_RUNTIME_DIR="$runtime" ASAN_OPTIONS="${ASAN_OPTIONS:-}" UBSAN_OPTIONS="${UBSAN_OPTIONS:-}")
-
-cat >"$work/sway.config" <<EOF
-output $output mode 720x1440 scale 2 transform 90
-default_border none
-xwayland disable
-EOF
-
-"${as_user[@]}" "${session_env[@]}" WLR_BACKENDS=headless WLR_RENDERER=pixman WLR_LIBINPUT_NO_DEVICES=1 \
-    sway --config "$work/sway.config" >"$work/sway.log" 2>&1 &
-sway_pid=$!
-
-sockets() {
-    kill -0 "$sway_pid" 2>/dev/null || fail "sway stopped"
-    wayland=$(cd "$runtime" && ls -1 wayland-? 2>/dev/null | head -n 1)
-    swaysock=$(ls -1 "$runtime"/sway-ipc.*.sock 2>/dev/null | head -n 1)
-    [ -n "$wayland" ] && [ -n "$swaysock" ]
-}
-wait_for 15 sockets || fail "sway did not open its sockets in 15 s"
-
-client_env=("${session_env[@]}" WAYLAND_DISPLAY="$wayland" SWAYSOCK="$swaysock")
-sway_ipc() { "${as_user[@]}" "${client_env[@]}" timeout 10 swaymsg "$@"; }
-wait_for 10 sway_ipc -t get_outputs >/dev/null || fail "sway does not answer on $swaysock"
-
-"${as_user[@]}" "${client_env[@]}" QT_QPA_PLATFORM=wayland "$work/prefix/bin/quillon-calculator" >"$work/app.log" 2>&1 &
-app_pid=$!
-
-# "app id<TAB>title" of the program's window, as sway reports them.
-window() {
-    sway_ipc -t get_tree | jq -r --argjson pid "$app_pid" \
-        '.. | objects | select(.pid? == $pid and .type? == "con") | "\(.app_id)\t\(.name)"'
-}
-seen=""
-window_is() {
-    kill -0 "$app_pid" 2>/dev/null || fail "the calculator stopped"
-    seen=$(window)
-    [ "$seen" = "$1" ]
-}
-expect_window() {
-    wait_for 20 window_is "$app_id"$'\t'"$1" \
-        || fail "window (app id, title) is '${seen:-none}', expected '$app_id', '$1'"
-    echo "ok: app id $app_id, title \"$1\""
-}
-
-clip=""
-clipboard_is() {
-    clip=$("${as_user[@]}" "${client_env[@]}" timeout 5 wl-paste --no-newline 2>/dev/null || true)
-    [ "$clip" = "$1" ]
-}
-# Ctrl+C copies the number on show; the clipboard is read as another client would.
-# Right after a turn a busy compositor may still be handing the window its
-# keyboard focus, so a copy that does not arrive is asked for again, twice.
-expect_copied() {
-    local attempt
-    for attempt in 1 2 3; do
-        "${as_user[@]}" "${client_env[@]}" timeout 10 wtype -s 200 -M ctrl c -m ctrl || fail "wtype Ctrl+C"
-        if wait_for 5 clipboard_is "$1"; then
-            echo "ok: Ctrl+C copied $1"
-            return
-        fi
-    done
-    fail "clipboard holds '$clip', expected '$1'"
-}
+start_app
 
 screenshot() {
-    "${as_user[@]}" "${client_env[@]}" timeout 10 grim -o "$output" "$work/shots/$1.png" || fail "grim $1"
+    as_client timeout 10 grim -o "$output" "$work/shots/$1.png" || fail "grim $1"
     mkdir -p "$shots"
     cp "$work/shots/$1.png" "$shots/"
-}
-
-set_transform() {
-    sway_ipc output "$output" transform "$1" >/dev/null || fail "swaymsg transform $1"
 }
 
 # The panel starts sideways: 720 x 1440 turned a quarter, 720 x 360 logical.
@@ -160,31 +25,26 @@ expect_window "Scientific Calculator"
 # The first pause lets the program take the virtual keyboard before keys come;
 # the one after Esc lets the cleared page settle.
 # 2 x (3 + 4) squared: the square is the right operand of the product.
-"${as_user[@]}" "${client_env[@]}" timeout 20 wtype -s 500 -k Escape -s 300 '2*(3+4)q=' \
+as_client timeout 20 wtype -s 500 -k Escape -s 300 '2*(3+4)q=' \
     || fail "wtype could not type"
 expect_copied 98
 screenshot sideways
 
 set_transform normal
 expect_window "Simple"
-"${as_user[@]}" "${client_env[@]}" timeout 20 wtype -s 300 -k Escape -s 300 '1/4=' || fail "wtype could not type"
+as_client timeout 20 wtype -s 300 -k Escape -s 300 '1/4=' || fail "wtype could not type"
 expect_copied 0.25
-"${as_user[@]}" "${client_env[@]}" timeout 20 wtype -s 300 -k Escape -s 300 '9+16@=' || fail "wtype could not type"
+as_client timeout 20 wtype -s 300 -k Escape -s 300 '9+16@=' || fail "wtype could not type"
 expect_copied 13
 screenshot upright
 
 set_transform 90
 expect_window "Scientific Calculator"
 expect_copied 98   # each page keeps its number while hidden
-"${as_user[@]}" "${client_env[@]}" timeout 20 wtype -s 300 -k Escape -s 300 '10-(2*(3-1)+1)=' \
+as_client timeout 20 wtype -s 300 -k Escape -s 300 '10-(2*(3-1)+1)=' \
     || fail "wtype could not type"
 expect_copied 5
 
 # Closing the window ends the program normally.
-sway_ipc "[pid=$app_pid] kill" >/dev/null || fail "swaymsg kill"
-wait_for 10 eval '! kill -0 "$app_pid" 2>/dev/null' || fail "the calculator did not end when its window was closed"
-status=0
-wait "$app_pid" || status=$?
-app_pid=""
-[ "$status" -eq 0 ] || fail "the calculator ended with status $status"
+close_app
 echo "ok: closed with status 0; screenshots in $shots"
