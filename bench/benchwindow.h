@@ -8,6 +8,7 @@
 // program with text: fonts, style, text layout).
 
 #include "mainwindow.h"
+#include "statestore.h"
 
 #include <QIcon>
 #include <QLabel>
@@ -18,6 +19,16 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+
+// As the program starts the window: the saved calculation (in the state
+// folder bench/run points XDG_STATE_HOME at) comes back and is kept.
+inline StateStore *keepCalculation(MainWindow *window)
+{
+    auto *store = new StateStore(StateStore::defaultPath(QStringLiteral("org.quillon.Calculator")), window);
+    store->restore(*window);
+    store->watch(window);
+    return store;
+}
 
 inline QMainWindow *makeBenchWindow(const char *mode)
 {
@@ -37,6 +48,7 @@ inline QMainWindow *makeBenchWindow(const char *mode)
         return window;
     }
     auto *window = new MainWindow;
+    keepCalculation(window);
     if (std::strcmp(mode, "noimages") == 0) {
         for (QPushButton *key : window->findChildren<QPushButton *>())
             key->setIcon(QIcon());
