@@ -7,12 +7,6 @@
 #include "numbertext.h"
 #include "ui_mainwindow.h"
 
-namespace {
-
-const int scientificPrecision = 14;
-
-} // namespace
-
 // ---- Functions ---------------------------------------------------------------
 
 // Every function key takes the shown number as its argument (into
