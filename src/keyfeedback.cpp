@@ -62,12 +62,15 @@ gboolean connected(gpointer data)
 void connect()
 {
     GError *error = nullptr;
-    // A thread without a GLib context of its own: the connection's signals
-    // (the daemon's name changing owner) go to the main context.
-    if (lfb_init(CALCULATOR_APP_ID, &error)) {
-        // GLib ends the process when its session bus connection closes; the
-        // calculator outlives the bus it has no need of.
-        g_dbus_connection_set_exit_on_close(g_dbus_proxy_get_connection(G_DBUS_PROXY(lfb_get_proxy())), FALSE);
+    // GLib ends the process when its shared session bus connection closes,
+    // which libfeedback connects through: the calculator outlives a bus it
+    // has no need of. This thread has no GLib context of its own, so the
+    // connection's signals (the daemon's name changing owner) go to the
+    // main context.
+    if (GDBusConnection *bus = g_bus_get_sync(G_BUS_TYPE_SESSION, nullptr, &error)) {
+        g_dbus_connection_set_exit_on_close(bus, FALSE);
+        lfb_init(CALCULATOR_APP_ID, &error);
+        g_object_unref(bus);
     }
     g_idle_add(connected, error);
 }
