@@ -33,6 +33,7 @@ private slots:
     void initTestCase();
     void presses_data();
     void presses();
+    void daemonStopped();
     void noDaemon();
     void cleanupTestCase();
 
@@ -101,6 +102,22 @@ void TestFeedback::presses()
     QCOMPARE(seenSinceLast(), QStringList(feedbacks, asked));
     QCOMPARE(warnings, 0);
     m_touch.cancel(&calculator.window);
+}
+
+// The daemon stops: the keys type on, with one warning for all of them.
+void TestFeedback::daemonStopped()
+{
+    if (m_daemon.state() != QProcess::Running)
+        QSKIP("no daemon is running");
+    m_daemon.kill();
+    m_daemon.waitForFinished(5000);
+    Calculator calculator{Calculator::Standard};
+    QVERIFY(QTest::qWaitForWindowExposed(&calculator.window));
+    m_touch.play(calculator, "1+1 1- 1+2 1- 1+3 1-");
+    QCOMPARE(calculator.shown(), QStringLiteral("123"));
+    QTRY_COMPARE_WITH_TIMEOUT(warnings, 1, 5000);
+    QTest::qWait(100);
+    QCOMPARE(warnings, 1);
 }
 
 // The daemon's name is on the bus, but starting it never ends: the keys type
