@@ -24,7 +24,7 @@
 // folder bench/run points XDG_STATE_HOME at) comes back and is kept.
 inline StateStore *keepCalculation(MainWindow *window)
 {
-    auto *store = new StateStore(StateStore::defaultPath(QStringLiteral("org.quillon.Calculator")), window);
+    auto *store = new StateStore(StateStore::defaultPath(QStringLiteral(CALCULATOR_APP_ID)), window);
     store->restore(*window);
     store->watch(window);
     return store;

@@ -1,5 +1,7 @@
 #include "touchinput.h"
 
+#include "keyfeedback.h"
+
 #include <QAbstractButton>
 #include <QMouseEvent>
 #include <QPointingDevice>
@@ -62,6 +64,7 @@ void TouchInput::follow(QAbstractButton *key, const QEventPoint &point)
         if (holder == m_holders.cend() && key->isEnabled()) {
             m_holders.insert(key, point.id());
             key->setDown(true);
+            KeyFeedback::keyPressed();
         }
         return;
     }

@@ -16,7 +16,8 @@ class QWidget;
 // rests on a key would be lost. Here the keys take their touch points
 // themselves: a point that goes down on an enabled key holds it down and
 // clicks it when lifted over it; one that slides off lets it go unclicked,
-// as a mouse does. A key is held by one point at a time.
+// as a mouse does. A key is held by one point at a time. A point that
+// presses a key asks for the key's feel (KeyFeedback); a mouse does not.
 class TouchInput : public QObject
 {
     Q_OBJECT

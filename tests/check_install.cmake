@@ -65,4 +65,8 @@ execute_process(COMMAND dpkg-deb --field ${packages} Depends OUTPUT_VARIABLE dep
 if(NOT depends MATCHES "libqt6widgets6" OR NOT depends MATCHES "qt6-wayland")
     message(FATAL_ERROR "package does not depend on Qt Widgets and Qt's Wayland plugin: ${depends}")
 endif()
+# The feedback library, not the daemon: a phone image brings that.
+if(NOT depends MATCHES "libfeedback-0.0-0" OR depends MATCHES "feedbackd")
+    message(FATAL_ERROR "package does not depend on libfeedback alone: ${depends}")
+endif()
 message(STATUS "package ${packages} depends on ${depends}")

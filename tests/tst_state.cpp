@@ -59,7 +59,7 @@ private slots:
     void unwritableFolderIsReportedOnce();
 
 private:
-    QString path() const { return StateStore::defaultPath("org.quillon.Calculator"); }
+    QString path() const { return StateStore::defaultPath(CALCULATOR_APP_ID); }
 
     QTemporaryDir m_state;
 };
