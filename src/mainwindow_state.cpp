@@ -10,6 +10,7 @@
 #include <QRegularExpression>
 #include <QStringList>
 
+#include <array>
 #include <climits>
 #include <cmath>
 
@@ -25,6 +26,30 @@ const QStringList angleNames = {"degrees", "radians"};
 const int radixes[] = {10, 16, 8, 2};
 // Nesting deeper than anyone types; a file that claims more is damaged.
 const qsizetype deepestBrackets = 10000;
+
+// The entry flags of each page, kept under their own names.
+struct Flag
+{
+    const char *key;
+    bool MainWindow::*field;
+};
+using Flags = std::array<Flag, 5>;
+const Flags standardFlags = {{{"PendingOperator", &MainWindow::PendingOperator},
+                              {"CheckingOperator", &MainWindow::CheckingOperator},
+                              {"EqualOperator", &MainWindow::EqualOperator},
+                              {"DeleteOperator", &MainWindow::DeleteOperator},
+                              {"DotOperator", &MainWindow::DotOperator}}};
+const Flags scientificFlags = {{{"Sci_PendingOperator", &MainWindow::Sci_PendingOperator},
+                                {"Sci_CheckingOperator", &MainWindow::Sci_CheckingOperator},
+                                {"Sci_EqualOperator", &MainWindow::Sci_EqualOperator},
+                                {"Sci_DeleteOperator", &MainWindow::Sci_DeleteOperator},
+                                {"Sci_DotOperator", &MainWindow::Sci_DotOperator}}};
+
+void writeFlags(QJsonObject &object, const MainWindow &window, const Flags &flags)
+{
+    for (const Flag &flag : flags)
+        object.insert(QLatin1String(flag.key), window.*flag.field);
+}
 
 // Not-a-number stands only in the fields of a locked page, which its clear
 // key sets to 0 before anything reads them.
@@ -49,6 +74,14 @@ public:
     }
 
     QString error() const { return m_error; }
+
+    std::array<bool, 5> flags(const Flags &flags)
+    {
+        std::array<bool, 5> values;
+        for (std::size_t i = 0; i < flags.size(); ++i)
+            values[i] = flag(flags[i].key);
+        return values;
+    }
 
     bool flag(const char *key)
     {
@@ -158,17 +191,14 @@ QJsonObject MainWindow::calculation() const
 
 QJsonObject MainWindow::standardCalculation() const
 {
-    return {{"shown", DisplayText::shownText(*ui->Simple_textEdit->document())},
-            {"shownValue", numberValue(Simple_ShownValue)},
-            {"locked", !ui->btnEqual->isEnabled()},
-            {"Operator", Operator},
-            {"Value1", numberText(Value1)},
-            {"Simple_TextLength", Simple_TextLength},
-            {"PendingOperator", PendingOperator},
-            {"CheckingOperator", CheckingOperator},
-            {"EqualOperator", EqualOperator},
-            {"DeleteOperator", DeleteOperator},
-            {"DotOperator", DotOperator}};
+    QJsonObject page = {{"shown", DisplayText::shownText(*ui->Simple_textEdit->document())},
+                        {"shownValue", numberValue(Simple_ShownValue)},
+                        {"locked", !ui->btnEqual->isEnabled()},
+                        {"Operator", Operator},
+                        {"Value1", numberText(Value1)},
+                        {"Simple_TextLength", Simple_TextLength}};
+    writeFlags(page, *this, standardFlags);
+    return page;
 }
 
 QJsonObject MainWindow::scientificCalculation() const
@@ -182,24 +212,21 @@ QJsonObject MainWindow::scientificCalculation() const
     if (BracketOperator)
         save({Sci_BracketOperator, Sci_FirstValue});
 
-    return {{"shown", DisplayText::shownText(*ui->Scientific_textEdit->document())},
-            {"shownValue", numberValue(Sci_ShownValue)},
-            {"locked", sciLocked()},
-            {"base", baseNames.at(baseImages.indexOf(NumConversionText))},
-            {"angle", angleNames.at(AngleOperator ? 1 : 0)},
-            {"shift", ShiftOperator},
-            {"Hex_DecOperator", Hex_DecOperator},
-            {"Sci_Operator", Sci_Operator},
-            {"Sci_Value1", numberText(Sci_Value1)},
-            {"Sci_IntValue1", Sci_IntValue1},
-            {"Sci_Ans", numberText(Sci_Ans)},
-            {"brackets", brackets},
-            {"Sci_TextLength", Sci_TextLength},
-            {"Sci_PendingOperator", Sci_PendingOperator},
-            {"Sci_CheckingOperator", Sci_CheckingOperator},
-            {"Sci_EqualOperator", Sci_EqualOperator},
-            {"Sci_DeleteOperator", Sci_DeleteOperator},
-            {"Sci_DotOperator", Sci_DotOperator}};
+    QJsonObject page = {{"shown", DisplayText::shownText(*ui->Scientific_textEdit->document())},
+                        {"shownValue", numberValue(Sci_ShownValue)},
+                        {"locked", sciLocked()},
+                        {"base", baseNames.at(baseImages.indexOf(NumConversionText))},
+                        {"angle", angleNames.at(AngleOperator ? 1 : 0)},
+                        {"shift", ShiftOperator},
+                        {"Hex_DecOperator", Hex_DecOperator},
+                        {"Sci_Operator", Sci_Operator},
+                        {"Sci_Value1", numberText(Sci_Value1)},
+                        {"Sci_IntValue1", Sci_IntValue1},
+                        {"Sci_Ans", numberText(Sci_Ans)},
+                        {"brackets", brackets},
+                        {"Sci_TextLength", Sci_TextLength}};
+    writeFlags(page, *this, scientificFlags);
+    return page;
 }
 
 QString MainWindow::restoreCalculation(const QJsonObject &saved)
@@ -216,9 +243,7 @@ QString MainWindow::restoreCalculation(const QJsonObject &saved)
     const QString operation = standardOperations.at(standard.choice("Operator", standardOperations));
     const Number value1 = standard.number("Value1");
     const int typed = standard.count("Simple_TextLength", 0, maxStandardDigits);
-    const bool standardFlags[] = {standard.flag("PendingOperator"), standard.flag("CheckingOperator"),
-                                  standard.flag("EqualOperator"), standard.flag("DeleteOperator"),
-                                  standard.flag("DotOperator")};
+    const std::array<bool, 5> standardEntry = standard.flags(standardFlags);
 
     PageReader scientific(saved.value(QLatin1String("scientific")).toObject(), "scientific");
     const QString sciShown = scientific.text("shown");
@@ -242,9 +267,7 @@ QString MainWindow::restoreCalculation(const QJsonObject &saved)
                                                  QStringLiteral("bracket leftOperand"))});
     }
     const int sciTyped = scientific.count("Sci_TextLength", 0, maxScientificDigits);
-    const bool sciFlags[] = {scientific.flag("Sci_PendingOperator"), scientific.flag("Sci_CheckingOperator"),
-                             scientific.flag("Sci_EqualOperator"), scientific.flag("Sci_DeleteOperator"),
-                             scientific.flag("Sci_DotOperator")};
+    const std::array<bool, 5> scientificEntry = scientific.flags(scientificFlags);
 
     for (const QString &error : {top.error(), standard.error(), scientific.error()}) {
         if (!error.isEmpty())
@@ -254,11 +277,8 @@ QString MainWindow::restoreCalculation(const QJsonObject &saved)
     Operator = operation;
     Value1 = value1;
     Simple_TextLength = typed;
-    PendingOperator = standardFlags[0];
-    CheckingOperator = standardFlags[1];
-    EqualOperator = standardFlags[2];
-    DeleteOperator = standardFlags[3];
-    DotOperator = standardFlags[4];
+    for (std::size_t i = 0; i < standardFlags.size(); ++i)
+        this->*standardFlags[i].field = standardEntry[i];
     showStandard(standardShown);
     Simple_ShownValue = standardValue;
     setStandardKeysEnabled(!standardLocked);
@@ -280,11 +300,8 @@ QString MainWindow::restoreCalculation(const QJsonObject &saved)
     Sci_FirstValue = innermost.leftOperand;
     Sci_OuterBrackets = brackets;
     Sci_TextLength = sciTyped;
-    Sci_PendingOperator = sciFlags[0];
-    Sci_CheckingOperator = sciFlags[1];
-    Sci_EqualOperator = sciFlags[2];
-    Sci_DeleteOperator = sciFlags[3];
-    Sci_DotOperator = sciFlags[4];
+    for (std::size_t i = 0; i < scientificFlags.size(); ++i)
+        this->*scientificFlags[i].field = scientificEntry[i];
     showScientific(sciShown);
     Sci_ShownValue = sciValue;
     Sci_buttonEnabled();
