@@ -170,8 +170,9 @@ QList<QUrl> MainWindow::keepIndicatorImages()
 }
 
 // Every page follows the window's size. The displays keep the lines their
-// longest texts take at design size: the longest entries and results and
-// the messages, under the widest indicator line.
+// longest texts take at design size: the longest entries and results (all
+// digits, a sign and an exponent at the end of MPFR's range) and the
+// messages, under the widest indicator line.
 void MainWindow::fitPages(const QList<QUrl> &indicatorImages)
 {
     auto *fitter = new WindowFitter(ui->stackedWidget, size());
@@ -179,7 +180,7 @@ void MainWindow::fitPages(const QList<QUrl> &indicatorImages)
     fitter->page(StandardPage)
             .addDisplay(ui->Simple_textEdit,
                         {DisplayText::paragraph(digits.left(maxStandardDigits)),
-                         DisplayText::paragraph(QStringLiteral("-1.2345678e+100")),
+                         DisplayText::paragraph(QStringLiteral("-1.2345678e+323228496")),
                          DisplayText::paragraph(DisplayText::divideByZero),
                          DisplayText::paragraph(DisplayText::invalidInput)},
                         {});
@@ -189,7 +190,7 @@ void MainWindow::fitPages(const QList<QUrl> &indicatorImages)
                         {indicators + DisplayText::paragraph(QString(64, QLatin1Char('1'))),
                          indicators + DisplayText::paragraph(QLatin1Char('-') + digits.left(12) + QLatin1Char('.')
                                                              + digits.mid(12)),
-                         indicators + DisplayText::paragraph(QStringLiteral("-1.2345678901234e+100")),
+                         indicators + DisplayText::paragraph(QStringLiteral("-1.2345678901234e+323228496")),
                          indicators + DisplayText::paragraph(DisplayText::divideByZero),
                          indicators + DisplayText::paragraph(DisplayText::invalidInput)},
                         indicatorImages);

@@ -96,9 +96,9 @@ QStringList displayTexts(int page)
 {
     const QString indicators = "<img src=\":/images/Binary.jpg\"><img src=\":/images/Radian.jpg\">"
                                "<img src=\":/images/Shift.jpg\">";
-    const QStringList numbers = page == 0 ? QStringList{"1234567890123456789012", "-1.2345678e+100"}
+    const QStringList numbers = page == 0 ? QStringList{"1234567890123456789012", "-1.2345678e+323228496"}
                                           : QStringList{QString(64, '1'), "1234567890123456789012345",
-                                                        "-1.2345678901234e+100"};
+                                                        "-1.2345678901234e+323228496"};
     QStringList texts;
     for (const QString &text : numbers + QStringList{"Cannot divide by zero", "Invalid input for function"})
         texts << (page == 0 ? QString() : indicators) + "<p align=\"right\">" + text + "</p>";
