@@ -89,8 +89,8 @@ public:
     // the next outer pair (if any) becomes the innermost. With no bracket
     // open ")" leaves nothing waiting. Only openBracket() and
     // Sci_bracketCalculate() change this state (and clear, which empties
-    // it); a base key converts the saved left operands as it converts the
-    // running value.
+    // it, and a restored calculation, which sets it whole); a base key
+    // converts the saved left operands as it converts the running value.
     struct SavedOperation {
         QString name;
         Number leftOperand;
@@ -243,6 +243,7 @@ private:
     bool acceptsEntry(const QString &entry) const;
     int typedDigits(const QString &entry) const;
     void openBracket();
+    void takeInnermostBracket();
     void sciOperator(const QString &name);
     bool beginFunction();
     void showFunctionResult();

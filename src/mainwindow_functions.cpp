@@ -264,14 +264,21 @@ void MainWindow::Sci_bracketCalculate()
     else if (!Sci_Operator.isEmpty())
         Sci_IntValue1 = Sci_FirstValue.toInt32();
     Sci_EqualOperator = !Sci_Operator.isEmpty();
-    BracketOperator = !Sci_OuterBrackets.isEmpty();
-    const SavedOperation outer = BracketOperator ? Sci_OuterBrackets.takeLast() : SavedOperation{};
-    Sci_BracketOperator = outer.name;
-    Sci_FirstValue = outer.leftOperand;
+    takeInnermostBracket();
     Sci_PendingOperator = true;
     Sci_CheckingOperator = true;
     Sci_DeleteOperator = false;
     Sci_DotOperator = true;
+}
+
+// The innermost of the brackets waiting in Sci_OuterBrackets becomes the
+// innermost open one; with none waiting no bracket is open.
+void MainWindow::takeInnermostBracket()
+{
+    BracketOperator = !Sci_OuterBrackets.isEmpty();
+    const SavedOperation innermost = BracketOperator ? Sci_OuterBrackets.takeLast() : SavedOperation{};
+    Sci_BracketOperator = innermost.name;
+    Sci_FirstValue = innermost.leftOperand;
 }
 
 void MainWindow::Sci_AnsClick()

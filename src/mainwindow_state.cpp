@@ -294,11 +294,8 @@ QString MainWindow::restoreCalculation(const QJsonObject &saved)
     Sci_Value1 = sciValue1;
     Sci_IntValue1 = intValue1;
     Sci_Ans = answer;
-    BracketOperator = !brackets.isEmpty();
-    const SavedOperation innermost = BracketOperator ? brackets.takeLast() : SavedOperation{};
-    Sci_BracketOperator = innermost.name;
-    Sci_FirstValue = innermost.leftOperand;
     Sci_OuterBrackets = brackets;
+    takeInnermostBracket();
     Sci_TextLength = sciTyped;
     for (std::size_t i = 0; i < scientificFlags.size(); ++i)
         this->*scientificFlags[i].field = scientificEntry[i];

@@ -59,7 +59,6 @@ public:
     bool isInteger() const;
     bool isNegative() const;
     bool operator==(const Number &other) const;
-    bool operator!=(const Number &other) const { return !(*this == other); }
 
     // Truncated toward zero and held to the int range; not-a-number is 0.
     int toInt32() const;
