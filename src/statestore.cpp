@@ -89,10 +89,7 @@ void StateStore::watch(MainWindow *window)
         if (!m_timer.isActive())
             m_timer.start();
     });
-    connect(qApp, &QCoreApplication::aboutToQuit, this, [this] {
-        save();
-        m_writer.waitForDone();
-    });
+    connect(qApp, &QCoreApplication::aboutToQuit, this, &StateStore::flush);
 }
 
 void StateStore::save()
@@ -101,10 +98,18 @@ void StateStore::save()
     if (!m_window)
         return;
     const QByteArray bytes = contents();
-    if (bytes == m_written)
+    // An unchanged calculation leaves the file alone: another calculator
+    // may have saved a newer one since.
+    if (bytes == m_written && !m_writeFailed)
         return;
     m_written = bytes;
-    m_writer.start([this, bytes] { write(bytes); });
+    m_writer.start([this, bytes] { m_writeFailed = !write(bytes); });
+}
+
+void StateStore::flush()
+{
+    save();
+    m_writer.waitForDone();
 }
 
 QByteArray StateStore::contents() const
@@ -114,15 +119,20 @@ QByteArray StateStore::contents() const
     return QJsonDocument(saved).toJson();
 }
 
-// Runs on the writer thread. The folder and the file are the user's alone.
-void StateStore::write(const QByteArray &contents)
+// Runs on the writer thread. The folder and the file are the user's alone;
+// a folder that is there already keeps the modes it has. A write that fails leaves the last file whole (QSaveFile). Unbuffered, so
+// that a write the disk takes only in part is seen as failed: a buffered one
+// would fail in the commit's flush, which commits what got through.
+bool StateStore::write(const QByteArray &contents)
 {
     const QString folder = QFileInfo(m_path).absolutePath();
     QSaveFile file(m_path);
-    const bool written = QDir().mkpath(folder)
-            && QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner
-                                                 | QFileDevice::ExeOwner)
-            && file.open(QIODevice::WriteOnly)
+    const bool hasFolder = QFileInfo(folder).isDir()
+            || (QDir().mkpath(folder)
+                && QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner
+                                                 | QFileDevice::ExeOwner));
+    const bool written = hasFolder
+            && file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)
             && file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner)
             && file.write(contents) == contents.size() && file.commit();
     if (!written && !m_failureReported.exchange(true)) {
@@ -130,6 +140,7 @@ void StateStore::write(const QByteArray &contents)
         qWarning().noquote() << QStringLiteral("%1: cannot save the calculation (%2); the calculator goes on without")
                                         .arg(m_path, reason);
     }
+    return written;
 }
 
 void StateStore::setAside(const QString &problem)

@@ -38,12 +38,15 @@ public:
     static constexpr qint64 largestFile = 1024 * 1024;
 
 public slots:
-    // Writes the calculation now, if it changed since it was last written.
+    // Writes the calculation now, if it changed since it was last written
+    // or the last write failed.
     void save();
+    // Saves, and returns once the file is written.
+    void flush();
 
 private:
     QByteArray contents() const;
-    void write(const QByteArray &contents);
+    bool write(const QByteArray &contents);
     void setAside(const QString &problem);
 
     QString m_path;
@@ -52,6 +55,9 @@ private:
     QByteArray m_written;
     QThreadPool m_writer;
     std::atomic_bool m_failureReported{false};
+    // Set by the writer while the file on disk is not the last calculation
+    // handed to it.
+    std::atomic_bool m_writeFailed{false};
 };
 
 #endif // STATESTORE_H

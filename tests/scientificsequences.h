@@ -117,6 +117,7 @@ inline void addScientificSequences()
     QTest::newRow("radians") << "5 shift deg" << "5" << "Dec Rad" << "";
     QTest::newRow("back to degrees") << "5 shift deg deg" << "5" << "Dec Deg" << "";
     QTest::newRow("degrees again") << "5 deg" << "5" << "Dec Deg" << "";
+    QTest::newRow("angle key keeps the full value") << "2 shift sq deg sq - 2 =" << "0" << "Dec Deg" << "";
     QTest::newRow("radians with shift on") << "shift deg shift" << "0" << "Dec Rad Shift" << "";
     QTest::newRow("shift after clear") << "shift deg shift CE shift" << "0" << "Dec Deg Shift" << "";
     QTest::newRow("modes keep the entry") << "1 2 shift deg 3" << "123" << "Dec Rad" << "";
@@ -495,6 +496,9 @@ inline void addScientificFunctionSequences()
     QTest::newRow("bracket across hex") << "2 * ( 5 " + toHex + " + 1 =" << "C" << "Hex Deg" << "hex";
     QTest::newRow("bracket across binary") << "2 * ( 5 " + toBin + " =" << "1010" << "Bin Deg" << "bin";
     QTest::newRow("nested brackets across octal") << "10 - ( 2 * ( 3 " + toOct + " + 1 =" << "2" << "Oct Deg" << "oct";
+    QTest::newRow("power's left operand cut in hex") << "2.5 xy " + toHex + " 3 =" << "8" << "Hex Deg" << "hex";
+    QTest::newRow("lone hex number closed by equals") << "2 + ( " + toHex + " " + hexKeys("F") + " ="
+                                                      << "11" << "Hex Deg" << "hex";
     QTest::newRow("bracket's operand cut in hex") << "2.5 * ( 3 " + toHex + " hex ) =" << "6" << "Dec Deg" << "";
     QTest::newRow("base key ends shift") << toHex + " 1" << "1" << "Hex Deg" << "hex";
 }

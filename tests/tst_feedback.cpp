@@ -72,6 +72,7 @@ void TestFeedback::presses_data()
     const int standard = Calculator::Standard, scientific = Calculator::Scientific;
     QTest::newRow("tap on a digit") << standard << "" << "1+2 1-" << 1;
     QTest::newRow("two fingers at once") << standard << "" << "1+2 2+3 1- 2-" << 2;
+    QTest::newRow("second finger on a held key") << standard << "" << "1+2 2+2 2- 1-" << 1;
     QTest::newRow("slid off") << standard << "" << "1+2 1>3 1-" << 1;
     QTest::newRow("disabled key") << scientific << "bin" << "1+2 1-" << 0;
     QTest::newRow("locked page") << standard << "1 / 0 =" << "1+5 1-" << 0;

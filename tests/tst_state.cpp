@@ -6,9 +6,16 @@
 #include "statestore.h"
 
 #include <QFile>
+#include <QSaveFile>
+#include <QScopeGuard>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QTemporaryDir>
+
+#include <csignal>
+#include <grp.h>
+#include <sys/resource.h>
+#include <unistd.h>
 
 namespace {
 
@@ -51,24 +58,40 @@ class TestState : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void init();
     void cleanup();
     void badFiles_data();
     void badFiles();
     void savesPrivatelyWithinASecond();
     void unwritableFolderIsReportedOnce();
+    void savingUnderFaults_data();
+    void savingUnderFaults();
 
 private:
     QString path() const { return StateStore::defaultPath(CALCULATOR_APP_ID); }
 
-    QTemporaryDir m_state;
+    std::unique_ptr<QTemporaryDir> m_state;
 };
+
+void TestState::initTestCase()
+{
+    // Permissions bind root only by its own choice: the tests run as nobody.
+    if (geteuid() == 0) {
+        const uid_t nobody = 65534;
+        QVERIFY(setgroups(0, nullptr) == 0 && setgid(nobody) == 0 && setuid(nobody) == 0);
+    }
+    // A file growing past the size limit fails its write instead of ending
+    // the process.
+    std::signal(SIGXFSZ, SIG_IGN);
+}
 
 void TestState::init()
 {
-    QVERIFY(m_state.isValid());
-    qputenv("XDG_STATE_HOME", m_state.path().toUtf8());
-    stateFolder = m_state.path();
+    m_state = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_state->isValid());
+    qputenv("XDG_STATE_HOME", m_state->path().toUtf8());
+    stateFolder = m_state->path();
     messages.clear();
     qInstallMessageHandler(collect);
 }
@@ -95,7 +118,8 @@ void TestState::badFiles_data()
     QTest::newRow("binary") << binary << "is not JSON";
     QTest::newRow("over 1 MiB") << good + QByteArray(StateStore::largestFile, ' ') << "is over 1 MiB";
     QTest::newRow("no calculation") << QByteArray("[1, 2]") << "holds no calculation";
-    QTest::newRow("no version") << withValue(good, "version", QJsonValue()) << "is not of version 1";
+    QTest::newRow("null version") << withValue(good, "version", QJsonValue()) << "is not of version 1";
+    QTest::newRow("no version") << withValue(good, "version", QJsonValue::Undefined) << "is not of version 1";
     QTest::newRow("wrong version") << withValue(good, "version", 2) << "is not of version 1";
     QTest::newRow("page") << withValue(good, "page", "graphing") << "calculation page \"graphing\" does not exist";
     QTest::newRow("base") << withValue(good, "scientific/base", "duodecimal")
@@ -169,9 +193,9 @@ void TestState::savesPrivatelyWithinASecond()
 
 void TestState::unwritableFolderIsReportedOnce()
 {
-    QFile blocker(m_state.filePath("file"));
+    QFile blocker(m_state->filePath("file"));
     QVERIFY(blocker.open(QIODevice::WriteOnly));
-    const QString unwritable = m_state.filePath("file/calculation.json");
+    const QString unwritable = m_state->filePath("file/calculation.json");
     Calculator calculator(Calculator::Scientific);
     {
         StateStore store(unwritable);
@@ -185,6 +209,72 @@ void TestState::unwritableFolderIsReportedOnce()
     QVERIFY2(messages[0].startsWith(unwritable + ": cannot save"), qPrintable(messages[0]));
     calculator.press("+ 1 =");
     QCOMPARE(calculator.shown(), QString("13"));
+}
+
+// The file is saved, then something goes wrong; an unchanged calculation
+// leaves the file alone, a changed one is written whole or not at all, with
+// one line at most, and the keys go on.
+void TestState::savingUnderFaults_data()
+{
+    QTest::addColumn<QString>("fault");
+    QTest::addColumn<bool>("changedIsWritten");
+    QTest::newRow("folder turns read-only") << "read-only" << false;
+    QTest::newRow("disk fills") << "full" << false;
+    QTest::newRow("another calculator saves") << "other" << true;
+    QTest::newRow("file replaced") << "replaced" << true;
+}
+
+void TestState::savingUnderFaults()
+{
+    QFETCH(QString, fault);
+    QFETCH(bool, changedIsWritten);
+    Calculator calculator(Calculator::Scientific);
+    StateStore store(path());
+    store.watch(&calculator.window);
+    calculator.press("1 + 2");
+    store.flush();
+    QByteArray expected = savedFile(calculator.window);
+    const QString folder = QFileInfo(path()).path();
+    rlimit size{};
+    QCOMPARE(getrlimit(RLIMIT_FSIZE, &size), 0);
+    const auto undo = qScopeGuard([&] {
+        setrlimit(RLIMIT_FSIZE, &size);
+        QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    });
+
+    if (fault == "read-only") {
+        QVERIFY(QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+    } else if (fault == "full") {
+        const rlimit small{64, size.rlim_max};
+        QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
+    } else if (fault == "other") {
+        Calculator other(Calculator::Standard);
+        StateStore otherStore(path());
+        otherStore.watch(&other.window);
+        other.press("7 * 6 =");
+        otherStore.flush();
+        expected = savedFile(other.window);
+    } else {
+        QSaveFile replacement(path());
+        expected = "{\"version\": 1}";
+        QVERIFY(replacement.open(QIODevice::WriteOnly));
+        replacement.write(expected);
+        QVERIFY(replacement.commit());
+    }
+    auto file = [this] {
+        QFile saved(path());
+        return saved.open(QIODevice::ReadOnly) ? saved.readAll() : QByteArray();
+    };
+    store.flush();
+    QCOMPARE(file(), expected);
+
+    calculator.press("* 3");
+    store.flush();
+    store.flush();
+    QCOMPARE(file(), changedIsWritten ? savedFile(calculator.window) : expected);
+    QCOMPARE(messages.size(), changedIsWritten ? 0 : 1);
+    calculator.press("=");
+    QCOMPARE(calculator.shown(), QString("9"));
 }
 
 QTEST_MAIN(TestState)
