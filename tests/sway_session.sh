@@ -112,7 +112,17 @@ start_app() {
 
 # Waits for the program to end by itself; fails unless it ends with status 0.
 expect_ended() {
-    wait_for 10 eval '! kill -0 "$app_pid" 2>/dev/null' || fail "the calculator did not end: $1"
+    if ! wait_for 10 eval '! kill -0 "$app_pid" 2>/dev/null'; then
+        # Where it hangs: each thread's kernel wait and its stack.
+        local thread
+        for thread in /proc/"$app_pid"/task/*; do
+            echo "thread $(cat "$thread/comm") waits in $(cat "$thread/wchan")"
+        done
+        command -v gdb >/dev/null && timeout 60 gdb -p "$app_pid" -batch -ex "thread apply all bt 15" 2>&1 \
+            | grep -E "^#|^Thread" | head -n 100
+        echo "window: $(window)"
+        fail "the calculator did not end: $1"
+    fi
     local status=0
     wait "$app_pid" || status=$?
     app_pid=""
