@@ -51,6 +51,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     Windows &w = *windows;
     Fuzz::require(w.window.restoreCalculation(w.fresh).isEmpty(), "fresh calculation refused");
     Fuzz::require(w.follower.restoreCalculation(w.fresh).isEmpty(), "fresh calculation refused");
+    Fuzz::PressTimer timer;
     for (size_t i = 0; i < size; ++i) {
         const uint8_t byte = data[i];
         const int current = page(w.window);
@@ -71,6 +72,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             const QString problem = w.follower.restoreCalculation(w.window.calculation());
             Fuzz::require(problem.isEmpty(), "restore refused:", problem);
         }
+        timer.check("a press");
         Fuzz::checkShown(w.window);
         Fuzz::require(w.follower.shownText() == w.window.shownText(), "the restored calculation shows otherwise",
                       w.window.shownText() + QLatin1String(" / ") + w.follower.shownText());

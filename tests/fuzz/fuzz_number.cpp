@@ -2,30 +2,20 @@
 // as the state file writes values. Any value read in full writes the same
 // text again, and its shown digits read back.
 
+#include "fuzzwindow.h"
 #include "number.h"
 
 #include <QString>
 
 #include <cstddef>
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 
-namespace {
-
-void require(bool holds, const char *what, const QString &detail)
-{
-    if (!holds) {
-        std::fprintf(stderr, "FUZZ CHECK FAILED: %s %s\n", what, qPrintable(detail));
-        std::abort();
-    }
-}
-
-} // namespace
+using Fuzz::require;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const QString text = QString::fromLatin1(reinterpret_cast<const char *>(data), qsizetype(size));
+    Fuzz::PressTimer timer;
     const Number typed = Number::fromText(text);
     for (int digits : {8, 14}) {
         const QString shown = typed.toText(digits);
@@ -40,5 +30,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         require(again->toExactText() == written, "exact text reads back other:", text + QLatin1String(" -> ") + written);
         require(*again == *full, "exact text is another value:", text);
     }
+    timer.check("reading and writing a number");
     return 0;
 }

@@ -62,10 +62,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     press(w.window, start.second);
     QGuiApplication::clipboard()->setText(text);
     QKeyEvent paste(QEvent::KeyPress, Qt::Key_V, Qt::ControlModifier);
+    Fuzz::PressTimer timer;
     QApplication::sendEvent(&w.window, &paste);
+    timer.check("the paste");
     Fuzz::check(w.window, w.checker);
     // Whatever was taken is a number the next key can work with.
     press(w.window, {start.first ? "btnEqual_sci" : "btnEqual"});
+    timer.check("equals");
     Fuzz::check(w.window, w.checker);
     return 0;
 }

@@ -41,7 +41,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     file.close();
 
     Fuzz::require(w.window.restoreCalculation(w.fresh).isEmpty(), "fresh calculation refused");
-    if (!StateStore(w.path).restore(w.window)) {
+    Fuzz::PressTimer timer;
+    const bool taken = StateStore(w.path).restore(w.window);
+    timer.check("the restore");
+    if (!taken) {
         Fuzz::require(w.window.calculation() == w.fresh, "a refused file changed the calculator");
         return 0;
     }
@@ -51,7 +54,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     Fuzz::require(page == 0 || page == 1, "no calculator page in front");
     for (QPushButton *key : Fuzz::keys(w.window, page)) {
         Fuzz::require(w.window.restoreCalculation(restored).isEmpty(), "a taken file refused again");
+        timer = Fuzz::PressTimer();
         key->click();
+        timer.check("a press");
         Fuzz::checkShown(w.window);
     }
     Fuzz::check(w.window, w.checker);

@@ -19,6 +19,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
 
 namespace Fuzz {
 
@@ -33,6 +34,30 @@ inline void require(bool holds, const char *what, const QString &detail = QStrin
     if (!holds)
         fail(what, detail);
 }
+
+// Fails when what it times holds the calculator's thread for more than a
+// second of processor time: wall time would count the other programs on a
+// busy machine. libFuzzer's own -timeout catches a hang.
+class PressTimer
+{
+public:
+    PressTimer() : m_start(now()) {}
+    void check(const char *what)
+    {
+        const double seconds = now() - m_start;
+        require(seconds < 1.0, what, QStringLiteral("took %1 s of processor time").arg(seconds));
+        m_start = now();
+    }
+
+private:
+    static double now()
+    {
+        timespec time{};
+        clock_gettime(CLOCK_THREAD_CPUTIME_ID, &time);
+        return double(time.tv_sec) + double(time.tv_nsec) / 1e9;
+    }
+    double m_start;
+};
 
 // The application, offscreen, with its own state folder and no session bus.
 inline void startApplication()
