@@ -20,12 +20,9 @@ constexpr uint8_t turnPage = 0xf0;
 constexpr uint8_t paste = 0xf4;
 constexpr uint8_t roundTrip = 0xf8;
 
-struct Windows
+struct Windows : Fuzz::Windows
 {
-    MainWindow window;
     MainWindow follower;
-    MainWindow checker;
-    QJsonObject fresh = window.calculation();
     QList<QPushButton *> keys[2] = {Fuzz::keys(window, 0), Fuzz::keys(window, 1)};
     QList<QPushButton *> followerKeys[2] = {Fuzz::keys(follower, 0), Fuzz::keys(follower, 1)};
 };
@@ -49,8 +46,8 @@ extern "C" int LLVMFuzzerInitialize(int *, char ***)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     Windows &w = *windows;
-    Fuzz::require(w.window.restoreCalculation(w.fresh).isEmpty(), "fresh calculation refused");
-    Fuzz::require(w.follower.restoreCalculation(w.fresh).isEmpty(), "fresh calculation refused");
+    w.reset();
+    Fuzz::require(w.follower.restoreCalculation(w.fresh).isEmpty(), "a new calculation refused");
     Fuzz::PressTimer timer;
     for (size_t i = 0; i < size; ++i) {
         const uint8_t byte = data[i];

@@ -102,6 +102,17 @@ inline QString text(const QJsonObject &calculation)
     return QString::fromUtf8(QJsonDocument(calculation).toJson(QJsonDocument::Compact));
 }
 
+// The window an input presses and one that checks what it holds reads back,
+// made once per process and reset between inputs.
+struct Windows
+{
+    MainWindow window;
+    MainWindow checker;
+    const QJsonObject fresh = window.calculation();
+
+    void reset() { require(window.restoreCalculation(fresh).isEmpty(), "a new calculation refused"); }
+};
+
 // What is on show is a number of the page's base or one of the two messages
 // on a locked page: the quick check after each press.
 inline void checkShown(MainWindow &window)
