@@ -47,6 +47,8 @@ for line in "${rows[@]}"; do
         expect_window Simple
     fi
     type_keys "$keys"
+    # Every key taken before the end: the copy comes after them.
+    expect_copied "$shown"
     case $end in
     close) close_app ;;
     term)
