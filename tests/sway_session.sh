@@ -112,7 +112,7 @@ start_app() {
 
 # Waits for the program to end by itself; fails unless it ends with status 0.
 expect_ended() {
-    if ! wait_for 10 eval '! kill -0 "$app_pid" 2>/dev/null'; then
+    if ! wait_for 30 eval '! kill -0 "$app_pid" 2>/dev/null'; then
         # Where it hangs: each thread's kernel wait and its stack.
         local thread
         for thread in /proc/"$app_pid"/task/*; do
