@@ -5,6 +5,9 @@
 #include <QApplication>
 #include <QCommandLineParser>
 
+#include <cstdio>
+#include <cstdlib>
+
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
@@ -28,5 +31,15 @@ int main(int argc, char *argv[])
     store.watch(&window);
     QuitOnSignals quitOnSignals;
     window.show();
-    return app.exec();
+    const int status = app.exec();
+    // Everything of the calculator's is done here: the calculation was saved
+    // when the application quit. Qt 6.4's Wayland plugin can deadlock while it
+    // tears its connection down (the display's destructor waits for its event
+    // thread, which waits in wl_display_read_events for a read this thread
+    // prepared), so on Wayland the process ends now, as it would after it.
+    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
+        std::fflush(nullptr);
+        std::_Exit(status);
+    }
+    return status;
 }
