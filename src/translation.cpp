@@ -1,6 +1,7 @@
 #include "translation.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QLibraryInfo>
 
 Translation::Translation(const QLocale &locale, const QString &folder)
@@ -17,8 +18,9 @@ Translation::Translation(const QLocale &locale, const QString &folder)
         QCoreApplication::installTranslator(&m_qt);
 }
 
-QString Translation::installedFolder()
+QString Translation::programFolder()
 {
-    return QCoreApplication::applicationDirPath()
-            + QStringLiteral("/../share/quillon-calculator/translations");
+    const QString program = QCoreApplication::applicationDirPath();
+    const QString installed = program + QStringLiteral("/../share/quillon-calculator/translations");
+    return QFileInfo(installed).isDir() ? installed : program + QStringLiteral("/translations");
 }

@@ -12,16 +12,17 @@
 class Translation
 {
 public:
-    explicit Translation(const QLocale &locale, const QString &folder = installedFolder());
+    explicit Translation(const QLocale &locale, const QString &folder = programFolder());
     Translation(const Translation &) = delete;
     Translation &operator=(const Translation &) = delete;
 
     // Whether the calculator's own words were found for the locale.
     bool isLoaded() const { return m_loaded; }
 
-    // Where the program's .qm files are installed, beside its binary's folder:
-    // share/quillon-calculator/translations under the same prefix.
-    static QString installedFolder();
+    // Where the program's .qm files are: installed, in
+    // share/quillon-calculator/translations under the program's prefix; in
+    // the build folder, in translations/ beside the program.
+    static QString programFolder();
 
 private:
     QTranslator m_own;
