@@ -1,5 +1,6 @@
 #include "displaytext.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -50,18 +51,25 @@ int shownTextStart(const QTextDocument &document)
 
 QString modeWords(const QTextDocument &document)
 {
-    static const QHash<QString, QString> words = {
-        {"Decimal", "decimal"}, {"Hexadecimal", "hexadecimal"}, {"Octal", "octal"},
-        {"Binary", "binary"}, {"Degree", "degrees"}, {"Radian", "radians"}, {"Shift", "shift"}};
+    static const QHash<QString, const char *> words = {
+        {"Decimal", QT_TRANSLATE_NOOP("DisplayText", "decimal")},
+        {"Hexadecimal", QT_TRANSLATE_NOOP("DisplayText", "hexadecimal")},
+        {"Octal", QT_TRANSLATE_NOOP("DisplayText", "octal")},
+        {"Binary", QT_TRANSLATE_NOOP("DisplayText", "binary")},
+        {"Degree", QT_TRANSLATE_NOOP("DisplayText", "degrees")},
+        {"Radian", QT_TRANSLATE_NOOP("DisplayText", "radians")},
+        {"Shift", QT_TRANSLATE_NOOP("DisplayText", "shift")}};
     QStringList modes;
     for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
         for (auto fragment = block.begin(); !fragment.atEnd(); ++fragment) {
             const QTextCharFormat format = fragment.fragment().charFormat();
             if (format.isImageFormat())
-                modes.append(words.value(QFileInfo(format.toImageFormat().name()).baseName()));
+                modes.append(QCoreApplication::translate(
+                        "DisplayText", words.value(QFileInfo(format.toImageFormat().name()).baseName())));
         }
     }
-    return modes.join(QStringLiteral(", "));
+    //: Between the modes a screen reader reads: "decimal, degrees, shift".
+    return modes.join(QCoreApplication::translate("DisplayText", ", "));
 }
 
 } // namespace DisplayText

@@ -2,6 +2,7 @@
 #define DISPLAYTEXT_H
 
 #include <QString>
+#include <QtGlobal>
 
 class QTextDocument;
 
@@ -17,8 +18,11 @@ inline const QString degreeImage = QStringLiteral("<img src=\":/images/Degree.jp
 inline const QString radianImage = QStringLiteral("<img src=\":/images/Radian.jpg\">");
 inline const QString shiftImage = QStringLiteral("<img src=\":/images/Shift.jpg\">");
 
-inline const QString divideByZero = QStringLiteral("Cannot divide by zero");
-inline const QString invalidInput = QStringLiteral("Invalid input for function");
+// The two messages, in English: the window shows them through tr(), and the
+// state file keeps them in English, so that it reads the same in every
+// language.
+inline constexpr char divideByZero[] = QT_TRANSLATE_NOOP("MainWindow", "Cannot divide by zero");
+inline constexpr char invalidInput[] = QT_TRANSLATE_NOOP("MainWindow", "Invalid input for function");
 
 // The right-aligned number line: <p align="right"> + content + </p>.
 QString paragraph(const QString &content);
@@ -36,7 +40,8 @@ QString shownText(const QTextDocument &document);
 // The document position where that text starts.
 int shownTextStart(const QTextDocument &document);
 
-// The modes the indicator images show, in words: "decimal, degrees, shift".
+// The modes the indicator images show, in words of the user's language:
+// "decimal, degrees, shift".
 QString modeWords(const QTextDocument &document);
 
 } // namespace DisplayText

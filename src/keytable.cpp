@@ -1,5 +1,6 @@
 #include "keytable.h"
 
+#include <QCoreApplication>
 #include <QKeySequence>
 
 namespace KeyTable {
@@ -9,6 +10,8 @@ namespace KeyTable {
 // the hexadecimal digits. "i" is the Shift key.
 const QList<KeyInfo> &keys()
 {
+    // The functions' names are read to screen readers in the user's
+    // language; digits, letters and π are the same in every language.
     static const QList<KeyInfo> table = {
         // Standard page
         {"btnZero", "0", nullptr, "0", nullptr},
@@ -21,16 +24,16 @@ const QList<KeyInfo> &keys()
         {"btnSeven", "7", nullptr, "7", nullptr},
         {"btnEight", "8", nullptr, "8", nullptr},
         {"btnNine", "9", nullptr, "9", nullptr},
-        {"btnDot", "decimal point", nullptr, ". ,", nullptr},
-        {"btnPlus", "add", nullptr, "+", nullptr},
-        {"btnMinus", "subtract", nullptr, "-", nullptr},
-        {"btnTimes", "multiply", nullptr, "*", nullptr},
-        {"btnDivide", "divide", nullptr, "/", nullptr},
-        {"btnEqual", "equals", nullptr, "= Return Enter", nullptr},
-        {"btnPercent", "percent", nullptr, "%", nullptr},
-        {"btnSqrt", "square root", nullptr, "@", nullptr},
-        {"btnDelete", "delete last digit", nullptr, "Backspace", nullptr},
-        {"btnCE", "clear", nullptr, "Esc", nullptr},
+        {"btnDot", QT_TRANSLATE_NOOP("KeyTable", "decimal point"), nullptr, ". ,", nullptr},
+        {"btnPlus", QT_TRANSLATE_NOOP("KeyTable", "add"), nullptr, "+", nullptr},
+        {"btnMinus", QT_TRANSLATE_NOOP("KeyTable", "subtract"), nullptr, "-", nullptr},
+        {"btnTimes", QT_TRANSLATE_NOOP("KeyTable", "multiply"), nullptr, "*", nullptr},
+        {"btnDivide", QT_TRANSLATE_NOOP("KeyTable", "divide"), nullptr, "/", nullptr},
+        {"btnEqual", QT_TRANSLATE_NOOP("KeyTable", "equals"), nullptr, "= Return Enter", nullptr},
+        {"btnPercent", QT_TRANSLATE_NOOP("KeyTable", "percent"), nullptr, "%", nullptr},
+        {"btnSqrt", QT_TRANSLATE_NOOP("KeyTable", "square root"), nullptr, "@", nullptr},
+        {"btnDelete", QT_TRANSLATE_NOOP("KeyTable", "delete last digit"), nullptr, "Backspace", nullptr},
+        {"btnCE", QT_TRANSLATE_NOOP("KeyTable", "clear"), nullptr, "Esc", nullptr},
 
         // Scientific page
         {"btnA_Zero", "0", "A", "0", "A"},
@@ -39,49 +42,67 @@ const QList<KeyInfo> &keys()
         {"btnD_Three", "3", "D", "3", "D"},
         {"btnE_Four", "4", "E", "4", "E"},
         {"btnF_Five", "5", "F", "5", "F"},
-        {"btnXinv_Six", "6", "reciprocal", "6", "r"},
+        {"btnXinv_Six", "6", QT_TRANSLATE_NOOP("KeyTable", "reciprocal"), "6", "r"},
         {"btnPi_Seven", "7", "π", "7", "p"},
-        {"btnNegative_Eight", "8", "change of sign", "8", "~ F9"},
-        {"btnXfactorial_Nine", "9", "factorial", "9", "!"},
-        {"btnDot_sci", "decimal point", nullptr, ". ,", nullptr},
-        {"btnPlus_sci", "add", nullptr, "+", nullptr},
-        {"btnMinus_sci", "subtract", nullptr, "-", nullptr},
-        {"btnTimes_sci", "multiply", nullptr, "*", nullptr},
-        {"btnDivide_sci", "divide", nullptr, "/", nullptr},
-        {"btnEqual_sci", "equals", nullptr, "= Return Enter", nullptr},
-        {"btnDelete_sci", "delete last digit", nullptr, "Backspace", nullptr},
-        {"btnCE_sci", "clear", nullptr, "Esc", nullptr},
-        {"btnShift", "shift", nullptr, "i", nullptr},
-        {"btnRad_Deg", "degrees", "radians", "d", nullptr},
-        {"btnSin", "sine", "arc sine", "s", nullptr},
-        {"btnCos", "cosine", "arc cosine", "c", nullptr},
-        {"btnTan", "tangent", "arc tangent", "t", nullptr},
-        {"btn10x_Log", "common logarithm", "10 to the power x", "l", nullptr},
-        {"btnex_ln", "natural logarithm", "e to the power x", "n", nullptr},
-        {"btnSqrt_Square", "square", "square root", "q", "@"},
-        {"btnXcuberoot_Xcube", "cube", "cube root", "#", nullptr},
-        {"btnXroot_Xy", "x to the power y", "y-th root of x", "^", nullptr},
-        {"btnExp_OpenBracket", "exponent", "open bracket", "e", "("},
-        {"btnAns_CloseBracket", "answer", "close bracket", "a", ")"},
-        {"btnHex_Dec", "decimal base", "hexadecimal base", "F6", "F5"},
-        {"btnOct_Bin", "binary base", "octal base", "F8", "F7"},
+        {"btnNegative_Eight", "8", QT_TRANSLATE_NOOP("KeyTable", "change of sign"), "8", "~ F9"},
+        {"btnXfactorial_Nine", "9", QT_TRANSLATE_NOOP("KeyTable", "factorial"), "9", "!"},
+        {"btnDot_sci", QT_TRANSLATE_NOOP("KeyTable", "decimal point"), nullptr, ". ,", nullptr},
+        {"btnPlus_sci", QT_TRANSLATE_NOOP("KeyTable", "add"), nullptr, "+", nullptr},
+        {"btnMinus_sci", QT_TRANSLATE_NOOP("KeyTable", "subtract"), nullptr, "-", nullptr},
+        {"btnTimes_sci", QT_TRANSLATE_NOOP("KeyTable", "multiply"), nullptr, "*", nullptr},
+        {"btnDivide_sci", QT_TRANSLATE_NOOP("KeyTable", "divide"), nullptr, "/", nullptr},
+        {"btnEqual_sci", QT_TRANSLATE_NOOP("KeyTable", "equals"), nullptr, "= Return Enter", nullptr},
+        {"btnDelete_sci", QT_TRANSLATE_NOOP("KeyTable", "delete last digit"), nullptr, "Backspace", nullptr},
+        {"btnCE_sci", QT_TRANSLATE_NOOP("KeyTable", "clear"), nullptr, "Esc", nullptr},
+        {"btnShift", QT_TRANSLATE_NOOP("KeyTable", "shift"), nullptr, "i", nullptr},
+        {"btnRad_Deg", QT_TRANSLATE_NOOP("KeyTable", "degrees"),
+         QT_TRANSLATE_NOOP("KeyTable", "radians"), "d", nullptr},
+        {"btnSin", QT_TRANSLATE_NOOP("KeyTable", "sine"), QT_TRANSLATE_NOOP("KeyTable", "arc sine"), "s", nullptr},
+        {"btnCos", QT_TRANSLATE_NOOP("KeyTable", "cosine"),
+         QT_TRANSLATE_NOOP("KeyTable", "arc cosine"), "c", nullptr},
+        {"btnTan", QT_TRANSLATE_NOOP("KeyTable", "tangent"),
+         QT_TRANSLATE_NOOP("KeyTable", "arc tangent"), "t", nullptr},
+        {"btn10x_Log", QT_TRANSLATE_NOOP("KeyTable", "common logarithm"),
+         QT_TRANSLATE_NOOP("KeyTable", "10 to the power x"), "l", nullptr},
+        {"btnex_ln", QT_TRANSLATE_NOOP("KeyTable", "natural logarithm"),
+         QT_TRANSLATE_NOOP("KeyTable", "e to the power x"), "n", nullptr},
+        {"btnSqrt_Square", QT_TRANSLATE_NOOP("KeyTable", "square"),
+         QT_TRANSLATE_NOOP("KeyTable", "square root"), "q", "@"},
+        {"btnXcuberoot_Xcube", QT_TRANSLATE_NOOP("KeyTable", "cube"),
+         QT_TRANSLATE_NOOP("KeyTable", "cube root"), "#", nullptr},
+        {"btnXroot_Xy", QT_TRANSLATE_NOOP("KeyTable", "x to the power y"),
+         QT_TRANSLATE_NOOP("KeyTable", "y-th root of x"), "^", nullptr},
+        {"btnExp_OpenBracket", QT_TRANSLATE_NOOP("KeyTable", "exponent"),
+         QT_TRANSLATE_NOOP("KeyTable", "open bracket"), "e", "("},
+        {"btnAns_CloseBracket", QT_TRANSLATE_NOOP("KeyTable", "answer"),
+         QT_TRANSLATE_NOOP("KeyTable", "close bracket"), "a", ")"},
+        {"btnHex_Dec", QT_TRANSLATE_NOOP("KeyTable", "decimal base"),
+         QT_TRANSLATE_NOOP("KeyTable", "hexadecimal base"), "F6", "F5"},
+        {"btnOct_Bin", QT_TRANSLATE_NOOP("KeyTable", "binary base"),
+         QT_TRANSLATE_NOOP("KeyTable", "octal base"), "F8", "F7"},
     };
     return table;
 }
 
+QString function(const KeyInfo &key)
+{
+    return QCoreApplication::translate("KeyTable", key.function);
+}
+
 QString description(const KeyInfo &key)
 {
-    const QString function = QString::fromUtf8(key.function);
     if (!key.shiftedFunction)
-        return function;
-    return function + QStringLiteral("; ") + shiftedDescription(key);
+        return function(key);
+    //: A key's tooltip: its function, then what it does after Shift.
+    return QCoreApplication::translate("KeyTable", "%1; %2").arg(function(key), shiftedDescription(key));
 }
 
 QString shiftedDescription(const KeyInfo &key)
 {
     if (!key.shiftedFunction)
         return QString();
-    return QStringLiteral("with shift: ") + QString::fromUtf8(key.shiftedFunction);
+    return QCoreApplication::translate("KeyTable", "with shift: %1")
+            .arg(QCoreApplication::translate("KeyTable", key.shiftedFunction));
 }
 
 QString keyName(int key, const QString &text)

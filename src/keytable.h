@@ -20,6 +20,8 @@ namespace KeyTable {
 
 const QList<KeyInfo> &keys();
 
+// The key's main function in the user's language: "7", "sine".
+QString function(const KeyInfo &key);
 // "7; with shift: π", or the one function of a single-function key.
 QString description(const KeyInfo &key);
 // "with shift: π"; empty for a single-function key.

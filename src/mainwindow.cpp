@@ -55,15 +55,16 @@ MainWindow::MainWindow(QWidget *parent)
 
     auto *bar = new QMenuBar(this);
     setMenuBar(bar);
-    auto *about = new QAction(QStringLiteral("About"), this);
-    auto *menu = new QMenu(QStringLiteral("myMenu"), this);
+    auto *about = new QAction(tr("About"), this);
+    //: The title of the window's one menu, which holds About.
+    auto *menu = new QMenu(tr("myMenu"), this);
     menu->addAction(about);
     bar->addMenu(menu);
     connect(about, &QAction::triggered, this, &MainWindow::aboutClick);
 
     // The window opens on the scientific page whatever the screen's shape and
     // turns only when the screen changes or an about page is closed.
-    setWindowTitle(QStringLiteral("Scientific Calculator"));
+    setWindowTitle(tr("Scientific Calculator"));
     ui->stackedWidget->setCurrentIndex(ScientificPage);
 
     connectKeys();
@@ -172,7 +173,7 @@ QList<QUrl> MainWindow::keepIndicatorImages()
 // Every page follows the window's size. The displays keep the lines their
 // longest texts take at design size: the longest entries and results (all
 // digits, a sign and an exponent at the end of MPFR's range) and the
-// messages, under the widest indicator line.
+// messages in the user's language, under the widest indicator line.
 void MainWindow::fitPages(const QList<QUrl> &indicatorImages)
 {
     auto *fitter = new WindowFitter(ui->stackedWidget, size());
@@ -181,8 +182,8 @@ void MainWindow::fitPages(const QList<QUrl> &indicatorImages)
             .addDisplay(ui->Simple_textEdit,
                         {DisplayText::paragraph(digits.left(maxStandardDigits)),
                          DisplayText::paragraph(QStringLiteral("-1.2345678e+323228496")),
-                         DisplayText::paragraph(DisplayText::divideByZero),
-                         DisplayText::paragraph(DisplayText::invalidInput)},
+                         DisplayText::paragraph(tr(DisplayText::divideByZero)),
+                         DisplayText::paragraph(tr(DisplayText::invalidInput))},
                         {});
     const QString indicators = DisplayText::hexadecimalImage + DisplayText::radianImage + DisplayText::shiftImage;
     fitter->page(ScientificPage)
@@ -191,8 +192,8 @@ void MainWindow::fitPages(const QList<QUrl> &indicatorImages)
                          indicators + DisplayText::paragraph(QLatin1Char('-') + digits.left(12) + QLatin1Char('.')
                                                              + digits.mid(12)),
                          indicators + DisplayText::paragraph(QStringLiteral("-1.2345678901234e+323228496")),
-                         indicators + DisplayText::paragraph(DisplayText::divideByZero),
-                         indicators + DisplayText::paragraph(DisplayText::invalidInput)},
+                         indicators + DisplayText::paragraph(tr(DisplayText::divideByZero)),
+                         indicators + DisplayText::paragraph(tr(DisplayText::invalidInput))},
                         indicatorImages);
 }
 
@@ -203,14 +204,14 @@ void MainWindow::describeKeys()
 {
     for (const KeyInfo &info : KeyTable::keys()) {
         auto *key = findChild<QPushButton *>(QLatin1String(info.objectName));
-        key->setAccessibleName(QString::fromUtf8(info.function));
+        key->setAccessibleName(KeyTable::function(info));
         key->setAccessibleDescription(KeyTable::shiftedDescription(info));
         key->setToolTip(KeyTable::description(info));
     }
     AccessibleDisplay::attach(ui->Simple_textEdit);
     AccessibleDisplay::attach(ui->Scientific_textEdit);
-    ui->Simple_textEdit->setAccessibleName(QStringLiteral("Standard calculator display"));
-    ui->Scientific_textEdit->setAccessibleName(QStringLiteral("Scientific calculator display"));
+    ui->Simple_textEdit->setAccessibleName(tr("Standard calculator display"));
+    ui->Scientific_textEdit->setAccessibleName(tr("Scientific calculator display"));
 }
 
 QString MainWindow::shownText() const
@@ -272,7 +273,8 @@ void MainWindow::checkScreenOrientation()
 
 void MainWindow::showPage(int page)
 {
-    setWindowTitle(page == StandardPage ? QStringLiteral("Simple") : QStringLiteral("Scientific Calculator"));
+    //: The window's title while the standard calculator is on show.
+    setWindowTitle(page == StandardPage ? tr("Simple") : tr("Scientific Calculator"));
     ui->stackedWidget->setCurrentIndex(page);
     emit calculationChanged();
 }

@@ -34,7 +34,7 @@ void MainWindow::showFunctionResult()
 
 void MainWindow::rejectFunction()
 {
-    showScientific(DisplayText::invalidInput);
+    showScientific(tr(DisplayText::invalidInput));
     Sci_buttonDisabled();
 }
 
@@ -119,7 +119,7 @@ void MainWindow::reciprocal()
     if (isDecimalBase()) {
         const Number x = shownValue();
         if (x.isZero()) {
-            showScientific(DisplayText::divideByZero);
+            showScientific(tr(DisplayText::divideByZero));
             Sci_buttonDisabled();
         } else {
             Sci_Temp = Number(1) / x;
@@ -215,7 +215,7 @@ void MainWindow::Sci_ExpClick()
     // marked number is its operand.
     if (!Sci_PendingOperator && !shownMarked() && !shownValue().isZero()) {
         Exp_Value = int(Sci_ValueText.trimmed().length());
-        showScientific(Sci_EditText + tr("E"));
+        showScientific(Sci_EditText + QStringLiteral("E"));
     }
 }
 

@@ -198,7 +198,7 @@ void MainWindow::Sci_DotClick()
             Sci_PendingOperator = false;
             Sci_CheckingOperator = true;
         } else if (!Sci_PendingOperator) {
-            showScientific(Sci_EditText + tr("."));
+            showScientific(Sci_EditText + QStringLiteral("."));
         }
     }
     // Right after an operator or a result the point starts a new "0." entry.
@@ -369,7 +369,7 @@ void MainWindow::Sci_calculate()
             Sci_Value1 = Sci_Value1 / Sci_Value2;
         } else if (Sci_Operator == QLatin1String("Divide")) {
             computed = false;
-            showScientific(DisplayText::divideByZero);
+            showScientific(tr(DisplayText::divideByZero));
             Sci_buttonDisabled();
         } else if (Sci_Operator == QLatin1String("Power")) {
             Sci_Value1 = Sci_Value1.power(Sci_Value2);
@@ -427,7 +427,7 @@ void MainWindow::Sci_numConvCalculate()
     } else if (is("Divide") && Sci_IntValue2 != 0) {
         Sci_IntValue1 = NumberText::wrappingDivide(Sci_IntValue1, Sci_IntValue2);
     } else if (is("Divide")) {
-        showScientific(DisplayText::divideByZero);
+        showScientific(tr(DisplayText::divideByZero));
         Sci_buttonDisabled();
     } else if (is("Power") || is("Root")) {
         const Number left(Sci_IntValue1);

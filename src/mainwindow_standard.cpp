@@ -48,7 +48,7 @@ void MainWindow::setStandardKeysEnabled(bool enabled)
 bool MainWindow::showStandardResult(const Number &value)
 {
     if (value.isNan()) {
-        showStandard(DisplayText::invalidInput);
+        showStandard(tr(DisplayText::invalidInput));
         setStandardKeysEnabled(false);
         return false;
     }
@@ -101,7 +101,7 @@ void MainWindow::btnDot_Click()
             PendingOperator = false;
             CheckingOperator = true;
         } else if (!PendingOperator) {
-            showStandard(Edit_Text + tr("."));
+            showStandard(Edit_Text + QStringLiteral("."));
         }
     }
     // Right after an arithmetic key the point starts a new "0." entry.
@@ -184,7 +184,7 @@ void MainWindow::calculate()
         Value1 = Value1 / Value2;
     } else if (Operator == QLatin1String("Divide")) {
         computed = false;
-        showStandard(DisplayText::divideByZero);
+        showStandard(tr(DisplayText::divideByZero));
         setStandardKeysEnabled(false);
     } else {
         computed = false;

@@ -10,6 +10,7 @@
 #include <QRegularExpression>
 #include <QStringList>
 
+#include <algorithm>
 #include <array>
 #include <climits>
 #include <cmath>
@@ -44,6 +45,24 @@ const Flags scientificFlags = {{{"Sci_PendingOperator", &MainWindow::Sci_Pending
                                 {"Sci_EqualOperator", &MainWindow::Sci_EqualOperator},
                                 {"Sci_DeleteOperator", &MainWindow::Sci_DeleteOperator},
                                 {"Sci_DotOperator", &MainWindow::Sci_DotOperator}}};
+
+// A locked page's message is kept in English, the program's own language, so
+// that a file written under one language comes back under any other.
+const char *const messages[] = {DisplayText::divideByZero, DisplayText::invalidInput};
+
+QString savedShown(const QString &shown, bool locked)
+{
+    for (const char *message : messages) {
+        if (locked && shown == MainWindow::tr(message))
+            return QLatin1String(message);
+    }
+    return shown;
+}
+
+QString restoredShown(const QString &saved, bool locked)
+{
+    return locked ? MainWindow::tr(saved.toUtf8().constData()) : saved;
+}
 
 void writeFlags(QJsonObject &object, const MainWindow &window, const Flags &flags)
 {
@@ -154,7 +173,8 @@ public:
                 "^-?([0-9]+\\.?[0-9]*|\\.[0-9]+)(E-?[0-9]*|e[+-][0-9]+)?$|^-?inf$|^\\($"));
         bool valid = false;
         if (locked)
-            valid = shown == DisplayText::divideByZero || shown == DisplayText::invalidInput;
+            valid = std::any_of(std::begin(messages), std::end(messages),
+                                [&shown](const char *message) { return shown == QLatin1String(message); });
         else if (radix == 10)
             valid = decimal.match(shown).hasMatch() && (!value || value->toText(digits) == shown);
         else
@@ -191,9 +211,11 @@ QJsonObject MainWindow::calculation() const
 
 QJsonObject MainWindow::standardCalculation() const
 {
-    QJsonObject page = {{"shown", DisplayText::shownText(*ui->Simple_textEdit->document())},
+    const bool locked = !ui->btnEqual->isEnabled();
+    const QString shown = DisplayText::shownText(*ui->Simple_textEdit->document());
+    QJsonObject page = {{"shown", savedShown(shown, locked)},
                         {"shownValue", numberValue(Simple_ShownValue)},
-                        {"locked", !ui->btnEqual->isEnabled()},
+                        {"locked", locked},
                         {"Operator", Operator},
                         {"Value1", numberText(Value1)},
                         {"Simple_TextLength", Simple_TextLength}};
@@ -212,7 +234,8 @@ QJsonObject MainWindow::scientificCalculation() const
     if (BracketOperator)
         save({Sci_BracketOperator, Sci_FirstValue});
 
-    QJsonObject page = {{"shown", DisplayText::shownText(*ui->Scientific_textEdit->document())},
+    const QString shown = DisplayText::shownText(*ui->Scientific_textEdit->document());
+    QJsonObject page = {{"shown", savedShown(shown, sciLocked())},
                         {"shownValue", numberValue(Sci_ShownValue)},
                         {"locked", sciLocked()},
                         {"base", baseNames.at(baseImages.indexOf(NumConversionText))},
@@ -279,7 +302,7 @@ QString MainWindow::restoreCalculation(const QJsonObject &saved)
     Simple_TextLength = typed;
     for (std::size_t i = 0; i < standardFlags.size(); ++i)
         this->*standardFlags[i].field = standardEntry[i];
-    showStandard(standardShown);
+    showStandard(restoredShown(standardShown, standardLocked));
     Simple_ShownValue = standardValue;
     setStandardKeysEnabled(!standardLocked);
 
@@ -299,7 +322,7 @@ QString MainWindow::restoreCalculation(const QJsonObject &saved)
     Sci_TextLength = sciTyped;
     for (std::size_t i = 0; i < scientificFlags.size(); ++i)
         this->*scientificFlags[i].field = scientificEntry[i];
-    showScientific(sciShown);
+    showScientific(restoredShown(sciShown, locked));
     Sci_ShownValue = sciValue;
     Sci_buttonEnabled();
     const QList<void (MainWindow::*)()> keySets = {nullptr, &MainWindow::Sci_HexButtons,

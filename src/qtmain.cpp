@@ -1,6 +1,7 @@
 #include "mainwindow.h"
 #include "quitonsignals.h"
 #include "statestore.h"
+#include "translation.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -14,11 +15,14 @@ int main(int argc, char *argv[])
     // Names the desktop entry: Wayland shells take the window's app id from it
     // to show the calculator's icon and name.
     QGuiApplication::setDesktopFileName(QStringLiteral(CALCULATOR_APP_ID));
+    // The system's language, before anything shows a word, the help included.
+    const Translation translation{QLocale()};
 
     QCommandLineParser options;
     options.addHelpOption();
-    const QCommandLineOption fresh(QStringLiteral("fresh"),
-                                   QStringLiteral("Start with a fresh calculator; the saved one stays in its file."));
+    const QCommandLineOption fresh(
+            QStringLiteral("fresh"),
+            QCoreApplication::translate("main", "Start with a fresh calculator; the saved one stays in its file."));
     options.addOption(fresh);
     options.process(app);
 

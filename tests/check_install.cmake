@@ -13,7 +13,9 @@ set(expected
     bin/quillon-calculator
     share/applications/${APP_ID}.desktop
     share/metainfo/${APP_ID}.metainfo.xml
-    share/icons/hicolor/scalable/apps/${APP_ID}.svg)
+    share/icons/hicolor/scalable/apps/${APP_ID}.svg
+    share/quillon-calculator/translations/quillon-calculator_de.qm
+    share/quillon-calculator/translations/quillon-calculator_zh_CN.qm)
 foreach(path IN LISTS expected)
     if(NOT EXISTS ${work}/prefix/${path})
         message(FATAL_ERROR "not installed: ${path}")

@@ -17,19 +17,20 @@ app_id=org.quillon.Calculator
 test_user=quillon-wayland-test
 output=HEADLESS-1
 
-for tool in sway swaymsg wtype grim wl-paste jq setpriv; do
+for tool in sway swaymsg wtype grim wl-paste jq setpriv dbus-daemon; do
     command -v "$tool" >/dev/null || { echo "FAIL: $tool is missing (scripts/build installs it)"; exit 1; }
 done
 
 work=$(mktemp -d /tmp/quillon-wayland.XXXXXX)
 sway_pid=""
 app_pid=""
+bus_pid=""
 cleanup() {
     local pid
-    for pid in $app_pid $sway_pid; do
+    for pid in $app_pid $bus_pid $sway_pid; do
         kill "$pid" 2>/dev/null || true
     done
-    for pid in $app_pid $sway_pid; do
+    for pid in $app_pid $bus_pid $sway_pid; do
         # A process that ignores the polite signal gets the other one after 5 s.
         timeout 5 tail --pid="$pid" -f /dev/null 2>/dev/null || kill -KILL "$pid" 2>/dev/null || true
     done
@@ -170,6 +171,17 @@ expect_copied() {
         fi
     done
     fail "clipboard holds '$clip', expected '$1'"
+}
+
+# A session bus of the test's own, for the programs started after this
+# (start_app), on which a screen reader's accessibility bus is started when
+# first asked for, as in a desktop session.
+start_session_bus() {
+    "${as_user[@]}" "${session_env[@]}" dbus-daemon --session --nofork --address="unix:path=$runtime/bus" \
+        >>"$work/bus.log" 2>&1 &
+    bus_pid=$!
+    client_env+=(DBUS_SESSION_BUS_ADDRESS="unix:path=$runtime/bus")
+    wait_for 10 test -S "$runtime/bus" || fail "the session bus did not start"
 }
 
 set_transform() {

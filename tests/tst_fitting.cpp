@@ -1,13 +1,17 @@
 // The pages fit, and fill, the window at the screen sizes of handsets and
-// desktops: run once as is and once with QT_SCALE_FACTOR=2.
+// desktops, in every language: run once as is and once with QT_SCALE_FACTOR=2.
 
-#include "mainwindow.h"
+#include "calculatorharness.h"
 #include "pagefitter.h"
 #include "scalediconengine.h"
+#include "translation.h"
 #include "windowfitter.h"
 #include "residentmemory.h"
 
+#include <QAccessible>
+#include <QAction>
 #include <QLabel>
+#include <QMenuBar>
 #include <QPixmapCache>
 #include <QPushButton>
 #include <QScreen>
@@ -18,6 +22,7 @@
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextEdit>
+#include <QTextBoundaryFinder>
 #include <QTextLayout>
 #include <QThreadPool>
 
@@ -143,6 +148,52 @@ QStringList describePage(MainWindow &window, int page)
     return lines;
 }
 
+// Everything of the window a person reads or hears, one text per line, in the
+// same order in any language: the title and the menu; each widget's text,
+// tooltip and accessible name and description; what a screen reader reads of
+// the scientific display's modes, with shift off and on.
+QStringList windowTexts(Calculator &calculator)
+{
+    MainWindow &window = calculator.window;
+    QStringList texts{window.windowTitle()};
+    for (const QAction *menu : window.menuBar()->actions()) {
+        texts << menu->text();
+        for (const QAction *item : menu->menu()->actions())
+            texts << item->text();
+    }
+    for (const QWidget *widget : window.findChildren<QWidget *>()) {
+        QString text;
+        if (auto *label = qobject_cast<const QLabel *>(widget))
+            text = plain(label->text());
+        else if (auto *button = qobject_cast<const QAbstractButton *>(widget))
+            text = button->text();
+        for (const QString &words : {text, widget->toolTip(), widget->accessibleName(), widget->accessibleDescription()}) {
+            if (!words.isEmpty())
+                texts << words;
+        }
+    }
+    calculator.usePage(Calculator::Scientific);
+    QAccessibleInterface *display = QAccessible::queryAccessibleInterface(calculator.display());
+    texts << display->text(QAccessible::Description);
+    calculator.press("shift");
+    texts << display->text(QAccessible::Description);
+    calculator.press("shift");
+    return texts;
+}
+
+// A message that takes two lines breaks where the language lets a line break.
+bool breaksAtWords(const QTextDocument *document)
+{
+    const QTextBlock block = document->lastBlock();
+    QTextBoundaryFinder breaks(QTextBoundaryFinder::Line, block.text());
+    for (int i = 1; i < block.layout()->lineCount(); ++i) {
+        breaks.setPosition(block.layout()->lineAt(i).textStart());
+        if (!breaks.isAtBoundary())
+            return false;
+    }
+    return true;
+}
+
 } // namespace
 
 class TestFitting : public QObject
@@ -156,6 +207,8 @@ private slots:
     void designSizeIsTheForm();
     void turnsDecodeNoFaceTwice();
     void memoryStaysBounded();
+    void languages_data();
+    void languages();
 
 private:
     void checkCalculator(const MainWindow &window, int page, bool large);
@@ -415,6 +468,90 @@ void TestFitting::memoryStaysBounded()
     qInfo("resident: %ld KiB after the first resize, %ld KiB after %lld more", first, last,
           qint64(20 * sizes.size()));
     QVERIFY2(last - first <= 2048, qPrintable(QStringLiteral("%1 KiB, then %2 KiB").arg(first).arg(last)));
+}
+
+void TestFitting::languages_data()
+{
+    QTest::addColumn<QString>("language");
+    // English names that are the same word in the language.
+    QTest::addColumn<QStringList>("same");
+    for (const char *language : {"de", "fr", "es", "it", "pt_BR", "pl", "fi", "ru", "uk", "zh_CN", "ja"})
+        QTest::newRow(language) << language << QStringList();
+    for (const char *language : {"nl", "cs", "sv"})
+        QTest::newRow(language) << language << QStringList{"exponent"};
+}
+
+// Started in a language, the window shows and speaks it, fits a handset held
+// either way with both messages on both pages, and types as in English; its
+// calculation is kept in the same words as in English, and an English one
+// comes back in the language's words.
+void TestFitting::languages()
+{
+    QFETCH(QString, language);
+    QFETCH(QStringList, same);
+    const auto lock = [](Calculator &calculator) {
+        calculator.usePage(Calculator::Standard);
+        calculator.press("1 / 0 =");
+        calculator.usePage(Calculator::Scientific);
+        calculator.press("1 - 2 = ln");
+    };
+    turnScreen({1280, 800});
+    Calculator english(Calculator::Scientific);
+    const QStringList englishTexts = windowTexts(english);
+    lock(english);
+
+    const Translation translation(QLocale(language), QStringLiteral(CALCULATOR_BUILD_TRANSLATIONS));
+    QVERIFY(translation.isLoaded());
+    Calculator calculator(Calculator::Scientific);
+    const QStringList texts = windowTexts(calculator);
+    QCOMPARE(texts.size(), englishTexts.size());
+    static const QRegularExpression word(QStringLiteral("[a-z]{2}"));
+    for (qsizetype i = 0; i < texts.size(); ++i) {
+        const bool untranslated = texts[i] == englishTexts[i] && texts[i].contains(word) && !same.contains(texts[i]);
+        QVERIFY2(!untranslated, qPrintable(texts[i]));
+    }
+
+    const QString messages[] = {MainWindow::tr(DisplayText::divideByZero), MainWindow::tr(DisplayText::invalidInput)};
+    // A phone shell's title bar: a screen 360 pixels wide less three buttons.
+    QFont titleFont = QApplication::font();
+    titleFont.setBold(true);
+    for (const QSize &size : {QSize(360, 720), QSize(720, 360)}) {
+        QVERIFY(maximize(calculator.window, size));
+        const QString title = calculator.window.windowTitle();
+        QVERIFY2(title != (size.width() < size.height() ? "Simple" : "Scientific Calculator"), qPrintable(title));
+        QVERIFY2(QFontMetrics(titleFont).horizontalAdvance(title) <= 360 - 3 * 40, qPrintable(title));
+        for (Calculator::Page page : {Calculator::Standard, Calculator::Scientific}) {
+            pages(calculator.window)->setCurrentIndex(page);
+            calculator.usePage(page);
+            QCoreApplication::processEvents();
+            const QString keys[] = {"CE 1 / 0 =", page == Calculator::Standard ? "CE 1 - 2 = sqrt" : "CE 1 - 2 = ln"};
+            for (int i = 0; i < 2; ++i) {
+                calculator.press(keys[i]);
+                QCOMPARE(calculator.shown(), messages[i]);
+                const QTextDocument *document = calculator.display()->document();
+                QVERIFY2(document->size().height() <= calculator.display()->viewport()->height(),
+                         qPrintable(QStringLiteral("%1 on page %2").arg(messages[i]).arg(page)));
+                QVERIFY2(document->lastBlock().layout()->lineCount() <= 2 && breaksAtWords(document),
+                         qPrintable(messages[i]));
+            }
+            calculator.press(page == Calculator::Standard ? "CE 1.5 + 2 =" : "CE 1.5 E 1 + 1 =");
+            QCOMPARE(calculator.shown(), QString(page == Calculator::Standard ? "3.5" : "16"));
+        }
+        for (int page = 2; page < 4; ++page) {
+            pages(calculator.window)->setCurrentIndex(page);
+            QCoreApplication::processEvents();
+            checkAbout(calculator.window, page, true);
+        }
+    }
+
+    Calculator translated(Calculator::Scientific);
+    lock(translated);
+    QCOMPARE(translated.window.calculation(), english.window.calculation());
+    Calculator restored(Calculator::Scientific);
+    QCOMPARE(restored.window.restoreCalculation(english.window.calculation()), QString());
+    QCOMPARE(restored.shown(), messages[1]);
+    restored.press("CE 2");
+    QCOMPARE(restored.shown(), QString("2"));
 }
 
 QTEST_MAIN(TestFitting)

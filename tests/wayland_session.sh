@@ -48,3 +48,22 @@ expect_copied 5
 # Closing the window ends the program normally.
 close_app
 echo "ok: closed with status 0; screenshots in $shots"
+
+# Started in German, it shows and speaks German: the titles, and what a
+# screen reader reads of the display through the accessibility bus.
+start_session_bus
+cp "$(dirname "$0")/atspi_names.py" "$work/" && chmod a+r "$work/atspi_names.py"
+start_app LANG=de_DE.UTF-8 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+expect_window "Wissenschaftlicher Rechner"
+names=""
+reads_german() {
+    names=$(as_client timeout 20 python3 "$work/atspi_names.py" 2>&1 || true)
+    grep -qx $'text\tAnzeige des wissenschaftlichen Rechners' <<<"$names"
+}
+wait_for 30 reads_german || fail "a screen reader does not find the display's German name:"$'\n'"$names"
+grep -q "calculator display" <<<"$names" && fail "a screen reader finds English names:"$'\n'"$names"
+echo "ok: a screen reader reads the display as \"Anzeige des wissenschaftlichen Rechners\""
+set_transform normal
+expect_window "Standard"
+set_transform 90
+close_app

@@ -1,0 +1,28 @@
+# Runs lupdate over the sources against copies of the translation files and
+# fails if any text is unfinished (new, or changed since it was translated)
+# or obsolete (gone from the sources): every language must have every text
+# the program shows, and no more.
+set(work ${BUILD_DIR}/translations-check)
+file(REMOVE_RECURSE ${work})
+file(GLOB sources ${SOURCE_DIR}/translations/*.ts)
+file(COPY ${sources} DESTINATION ${work})
+file(GLOB copies ${work}/*.ts)
+execute_process(COMMAND ${LUPDATE} -locations none ${SOURCE_DIR}/src -ts ${copies}
+                RESULT_VARIABLE result OUTPUT_VARIABLE output ERROR_VARIABLE output)
+if(result)
+    message(FATAL_ERROR "lupdate failed: ${output}")
+endif()
+set(problems "")
+foreach(copy IN LISTS copies)
+    file(STRINGS ${copy} entries REGEX "type=\"(unfinished|vanished|obsolete)\"")
+    list(LENGTH entries count)
+    if(count)
+        get_filename_component(name ${copy} NAME)
+        string(APPEND problems "${name}: ${count} unfinished or obsolete\n")
+    endif()
+endforeach()
+if(problems)
+    message(FATAL_ERROR "${problems}Bring them up to date with: cmake --build build --target update_translations, then translate")
+endif()
+list(LENGTH copies count)
+message(STATUS "${count} translations complete")
