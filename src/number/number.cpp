@@ -238,10 +238,30 @@ Number Number::fromFraction(std::shared_ptr<Fraction> fraction)
     return fromReal(Real::fromBall(realOfFraction(fraction->value)->finalBall()));
 }
 
-// A real past the exponent range is infinite, and below it 0.
+// A real past the exponent range is infinite, and below it 0. A ball of
+// radius 0 is the value itself (0 times a root is 0): a fraction.
 Number Number::fromReal(std::shared_ptr<const Real> real)
 {
     arb_srcptr ball = real->ball(Real::working);
+    if (arb_is_exact(ball) && arf_is_finite(arb_midref(ball))
+        && arf_cmpabs_2exp_si(arb_midref(ball), 4096) < 0
+        && (arf_is_zero(arb_midref(ball)) || arf_cmpabs_2exp_si(arb_midref(ball), -4096) > 0)) {
+        fmpz_t mantissa, exponent;
+        fmpz_init(mantissa);
+        fmpz_init(exponent);
+        arf_get_fmpz_2exp(mantissa, exponent, arb_midref(ball));
+        std::shared_ptr<Fraction> fraction = newFraction();
+        fmpz_get_mpz(mpq_numref(fraction->value), mantissa);
+        const slong shift = fmpz_get_si(exponent);
+        if (shift >= 0)
+            mpz_mul_2exp(mpq_numref(fraction->value), mpq_numref(fraction->value), ulong(shift));
+        else
+            mpz_mul_2exp(mpq_denref(fraction->value), mpq_denref(fraction->value), ulong(-shift));
+        mpq_canonicalize(fraction->value);
+        fmpz_clear(mantissa);
+        fmpz_clear(exponent);
+        return fromFraction(fraction);
+    }
     if (arb_is_finite(ball) && !arb_contains_zero(ball)) {
         if (beyondRange(ball))
             return Number(arf_sgn(arb_midref(ball)) < 0 ? Kind::MinusInfinity : Kind::Infinity);
