@@ -6,8 +6,12 @@
 
 #include "displaytext.h"
 #include "mainwindow.h"
+#include "number.h"
 
 #include <QHash>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QStringList>
 #include <QPushButton>
 #include <QStackedWidget>
@@ -173,6 +177,38 @@ private:
     Page m_page;
 };
 
+// Calculations alike, their numbers compared as values: once a key has
+// worked on it, a real read back from its ball agrees with the real it was
+// saved from as far as the cap tells, not bit for bit.
+inline bool sameValues(const QJsonValue &a, const QJsonValue &b)
+{
+    if (a.isObject() && b.isObject()) {
+        const QJsonObject x = a.toObject();
+        const QJsonObject y = b.toObject();
+        if (x.keys() != y.keys())
+            return false;
+        for (const QString &key : x.keys()) {
+            if (!sameValues(x.value(key), y.value(key)))
+                return false;
+        }
+        return true;
+    }
+    if (a.isArray() && b.isArray()) {
+        const QJsonArray x = a.toArray();
+        const QJsonArray y = b.toArray();
+        for (qsizetype i = 0; i < x.size() && x.size() == y.size(); ++i) {
+            if (!sameValues(x.at(i), y.at(i)))
+                return false;
+        }
+        return x.size() == y.size();
+    }
+    const std::optional<Number> x = Number::parse(a.toString());
+    const std::optional<Number> y = Number::parse(b.toString());
+    if (a.isString() && b.isString() && x && y)
+        return *x == *y;
+    return a == b;
+}
+
 // A window given this calculator's calculation, as the state file keeps
 // it, shows the same and goes on the same with the keys `next`.
 inline void checkRestoredWhole(Calculator &calculator, const QString &next)
@@ -186,7 +222,8 @@ inline void checkRestoredWhole(Calculator &calculator, const QString &next)
     calculator.press(next);
     copy.press(next);
     QCOMPARE(copy.shown(), calculator.shown());
-    QCOMPARE(copy.window.calculation(), calculator.window.calculation());
+    QVERIFY2(sameValues(copy.window.calculation(), calculator.window.calculation()),
+             QJsonDocument(copy.window.calculation()).toJson().left(2000).constData());
 }
 
 #endif // CALCULATORHARNESS_H

@@ -71,4 +71,8 @@ endif()
 if(NOT depends MATCHES "libfeedback-0.0-0" OR depends MATCHES "feedbackd")
     message(FATAL_ERROR "package does not depend on libfeedback alone: ${depends}")
 endif()
+# The numbers' ball arithmetic.
+if(NOT depends MATCHES "libflint-arb2")
+    message(FATAL_ERROR "package does not depend on Arb: ${depends}")
+endif()
 message(STATUS "package ${packages} depends on ${depends}")

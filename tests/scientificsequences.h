@@ -160,6 +160,26 @@ inline void addScientificSequences()
     QTest::newRow("third less .33333") << "1 / 3 - . 33333 =" << "3.3333333333333e-06" << "Dec Deg" << "";
     QTest::newRow("17 digits plus 1") << "12345678901234567 + 1 - 12345678901234567 =" << "1" << "Dec Deg" << "";
     QTest::newRow("1 in 1e20") << "1 E 20 + 1 - 1 E 20 =" << "1" << "Dec Deg" << "";
+    // Every digit shown is the true value's: fractions stay exact, and a
+    // real's ball is narrowed until its digits are known.
+    QTest::newRow("1e-33 above 1, less 1") << "1 + 1 E 33 shift 8 - 1 =" << "1e-33" << "Dec Deg" << "";
+    QTest::newRow("1 in 1e40") << "1 E 40 + 1 - 1 E 40 =" << "1" << "Dec Deg" << "";
+    QTest::newRow("ln of 1 + 1e-30") << "1 E 30 shift 8 + 1 = ln" << "1e-30" << "Dec Deg" << "";
+    QTest::newRow("Ramanujan's constant") << "163 shift sq * shift 7 = shift ln - 262537412640768744 ="
+                                          << "-7.4992740280181e-13" << "Dec Deg" << "";
+    QTest::newRow("ln of e^x less x") << ". 861491 E 14 shift 8 shift ln ln - . 861491 E 14 shift 8 ="
+                                      << "0" << "Dec Deg" << "";
+    QTest::newRow("arc cosine of cosine less x") << radians + " 5.2 E 10 shift 8 cos shift cos - 5.2 E 10 shift 8 ="
+                                                 << "0" << "Dec Rad" << "";
+    QTest::newRow("third times 3") << "1 / 3 * 3 =" << "1" << "Dec Deg" << "";
+    QTest::newRow("tenths") << ". 1 + . 2 - . 3 =" << "0" << "Dec Deg" << "";
+    QTest::newRow("root of 16") << "16 shift sq" << "4" << "Dec Deg" << "";
+    QTest::newRow("root of a quarter") << ". 25 shift sq" << "0.5" << "Dec Deg" << "";
+    QTest::newRow("root times root less 2") << "2 shift sq * 2 shift sq - 2 =" << "0" << "Dec Deg" << "";
+    QTest::newRow("e^ln 3 less 3") << "3 ln shift ln - 3 =" << "0" << "Dec Deg" << "";
+    QTest::newRow("root of 2 squared, factorial") << "2 shift sq sq shift 9" << "2" << "Dec Deg" << "";
+    QTest::newRow("third times 3 in hex") << "1 / 3 * 3 = " + toHex << "1" << "Hex Deg" << "hex";
+    QTest::newRow("171!") << "171 shift 9" << "1.2410180702177e+309" << "Dec Deg" << "";
     QTest::newRow("tie away from zero") << "1.00000000000005 * 1 =" << "1.0000000000001" << "Dec Deg" << "";
     QTest::newRow("tiny result stays") << "6.626 E 34 shift 8 * 2 =" << "1.3252e-33" << "Dec Deg" << "";
     QTest::newRow("sign of a result keeps its value") << "1 / 3 = shift 8 + ans =" << "0" << "Dec Deg" << "";
@@ -245,7 +265,7 @@ inline void addScientificFunctionSequences()
     QTest::newRow("arc sine less 30") << ". 5 shift sin - 30 =" << "0" << "Dec Deg" << "";
     QTest::newRow("ten tenths' arc sine") << ". 1 * 10 = shift sin" << "90" << "Dec Deg" << "";
     QTest::newRow("sin of 1e19 + 30") << "10000000000000000030 sin" << "-0.76604444311898" << "Dec Deg" << "";
-    QTest::newRow("sin 1e24") << "1 E 24 sin" << invalid << "Dec Deg" << "locked";
+    QTest::newRow("sin 1e24") << "1 E 24 sin" << "-0.98480775301221" << "Dec Deg" << "";
     QTest::newRow("tan 90") << "90 tan" << invalid << "Dec Deg" << "locked";
     QTest::newRow("tan 270") << "270 tan" << invalid << "Dec Deg" << "locked";
     QTest::newRow("asin 0.5") << "0.5 shift sin" << "30" << "Dec Deg" << "";
@@ -262,7 +282,9 @@ inline void addScientificFunctionSequences()
     QTest::newRow("sin 1e-9") << radians + " 1 E 9 shift 8 sin" << "1e-09" << "Dec Rad" << "";
     QTest::newRow("cos of half pi") << radians + " shift 7 / 2 = cos" << "0" << "Dec Rad" << "";
     QTest::newRow("tan of half pi") << radians + " shift 7 / 2 = tan" << invalid << "Dec Rad" << "locked";
-    QTest::newRow("cos 1e20") << radians + " 1 E 20 cos" << invalid << "Dec Rad" << "locked";
+    QTest::newRow("sin 1e22") << radians + " 1 E 22 sin" << "-0.85220084976719" << "Dec Rad" << "";
+    QTest::newRow("sin 1e2000") << radians + " 1 E 2000 sin" << invalid << "Dec Rad" << "locked";
+    QTest::newRow("cos 1e20") << radians + " 1 E 20 cos" << "0.76397040444173" << "Dec Rad" << "";
     QTest::newRow("sin 1") << radians + " 1 sin" << "0.8414709848079" << "Dec Rad" << "";
     QTest::newRow("cos pi") << radians + " shift 7 cos" << "-1" << "Dec Rad" << "";
     QTest::newRow("tan 1") << radians + " 1 tan" << "1.5574077246549" << "Dec Rad" << "";

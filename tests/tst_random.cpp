@@ -219,20 +219,28 @@ private:
                 || (m_window.ShiftOperator && shiftedDigits.contains(key->objectName()));
     }
 
+    // A value as the keys take it: one whose ball holds a whole number
+    // alone is that number.
+    static QString valueText(const Number &value)
+    {
+        const bool whole = value.isInteger() && Number(value.toInt32()) == value;
+        return whole ? QString::number(value.toInt32()) : value.toExactText();
+    }
+
     // The pending operation of the page on show with its left operand; empty
     // while nothing is pending.
     QString pendingOperation() const
     {
         const MainWindow &w = m_window;
         if (m_pages->currentIndex() == 0)
-            return w.Operator.isEmpty() ? QString() : w.Operator + ' ' + w.Value1.toExactText();
+            return w.Operator.isEmpty() ? QString() : w.Operator + ' ' + valueText(w.Value1);
         if (w.Sci_Operator.isEmpty())
             return QString();
         const QString left = w.NumConversionText == DisplayText::decimalImage
-                ? w.Sci_Value1.toExactText()
+                ? valueText(w.Sci_Value1)
                 : QString::number(w.Sci_IntValue1);
         return w.Sci_Operator + ' ' + left + ' ' + w.Sci_BracketOperator + ' '
-                + w.Sci_FirstValue.toExactText();
+                + valueText(w.Sci_FirstValue);
     }
 
     QString changePage(int page)
