@@ -37,6 +37,9 @@ public:
     // How many faces have been decoded so far, ahead of time or not.
     static int decodeCount();
 
+    // Waits until every face started ahead of time is decoded.
+    static void waitForPrefetches();
+
 private:
     QSize imageSize();
     static quint64 sizeKey(const QSize &size);

@@ -19,7 +19,6 @@
 #include <QTextDocument>
 #include <QTextEdit>
 #include <QTextLayout>
-#include <QThreadPool>
 
 #include <qpa/qwindowsysteminterface.h>
 
@@ -356,7 +355,7 @@ void TestFitting::turnsDecodeNoFaceTwice()
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     const auto decodes = [&window] {
         window.repaint();
-        QThreadPool::globalInstance()->waitForDone();
+        ScaledIconEngine::waitForPrefetches();
         return ScaledIconEngine::decodeCount();
     };
     const int shown = decodes();
