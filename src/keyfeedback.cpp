@@ -6,10 +6,54 @@
 #include <QElapsedTimer>
 #include <QtGlobal>
 
+#include <dlfcn.h>
+
 #include <thread>
 #include <utility>
 
 namespace {
+
+// libfeedback brings GIO, GObject and their own libraries with it: opened
+// when the first finger comes rather than linked, the calculator starts
+// without loading them. GLib itself is loaded with Qt. Set on the
+// connecting thread before it hands over, read on the main thread after.
+struct Library
+{
+    decltype(&g_bus_get_sync) busGetSync = nullptr;
+    decltype(&g_dbus_connection_set_exit_on_close) setExitOnClose = nullptr;
+    decltype(&g_object_unref) objectUnref = nullptr;
+    decltype(&lfb_init) init = nullptr;
+    decltype(&lfb_event_new) eventNew = nullptr;
+    decltype(&lfb_event_trigger_feedback_async) triggerAsync = nullptr;
+    decltype(&lfb_event_trigger_feedback_finish) triggerFinish = nullptr;
+
+    // False, with `error` set, when the library or one of its functions is missing.
+    bool open(GError **error)
+    {
+        // Never closed: GLib keeps the types it registers until the process ends.
+        void *handle = dlopen(FEEDBACK_LIBRARY, RTLD_NOW | RTLD_LOCAL);
+        const bool found = handle && resolve(handle, "g_bus_get_sync", busGetSync)
+                && resolve(handle, "g_dbus_connection_set_exit_on_close", setExitOnClose)
+                && resolve(handle, "g_object_unref", objectUnref) && resolve(handle, "lfb_init", init)
+                && resolve(handle, "lfb_event_new", eventNew)
+                && resolve(handle, "lfb_event_trigger_feedback_async", triggerAsync)
+                && resolve(handle, "lfb_event_trigger_feedback_finish", triggerFinish);
+        if (!found) {
+            const char *why = dlerror();
+            g_set_error(error, G_FILE_ERROR, G_FILE_ERROR_NOENT, "%s", why ? why : FEEDBACK_LIBRARY);
+        }
+        return found;
+    }
+
+    // Looks in the library and in the libraries it loaded.
+    template<typename Function>
+    static bool resolve(void *handle, const char *name, Function &function)
+    {
+        function = reinterpret_cast<Function>(dlsym(handle, name));
+        return function != nullptr;
+    }
+};
+Library library;
 
 // Touched on the main thread only: the connecting thread hands its outcome
 // over through the main GLib context, which Qt's event loop runs on Linux.
@@ -31,18 +75,18 @@ void warnOnce(const GError *error)
 // anew where it can, or answers at once that it is not there.
 void trigger()
 {
-    LfbEvent *event = lfb_event_new("button-pressed");
-    lfb_event_trigger_feedback_async(
+    LfbEvent *event = library.eventNew("button-pressed");
+    library.triggerAsync(
             event, nullptr,
             [](GObject *source, GAsyncResult *result, gpointer) {
                 GError *error = nullptr;
-                if (!lfb_event_trigger_feedback_finish(LFB_EVENT(source), result, &error)) {
+                if (!library.triggerFinish(reinterpret_cast<LfbEvent *>(source), result, &error)) {
                     warnOnce(error);
                     g_error_free(error);
                 }
             },
             nullptr);
-    g_object_unref(event); // the call keeps it until answered
+    library.objectUnref(event); // the call keeps it until answered
 }
 
 gboolean connected(gpointer data)
@@ -67,10 +111,12 @@ void connect()
     // has no need of. This thread has no GLib context of its own, so the
     // connection's signals (the daemon's name changing owner) go to the
     // main context.
-    if (GDBusConnection *bus = g_bus_get_sync(G_BUS_TYPE_SESSION, nullptr, &error)) {
-        g_dbus_connection_set_exit_on_close(bus, FALSE);
-        lfb_init(CALCULATOR_APP_ID, &error);
-        g_object_unref(bus);
+    if (library.open(&error)) {
+        if (GDBusConnection *bus = library.busGetSync(G_BUS_TYPE_SESSION, nullptr, &error)) {
+            library.setExitOnClose(bus, FALSE);
+            library.init(CALCULATOR_APP_ID, &error);
+            library.objectUnref(bus);
+        }
     }
     g_idle_add(connected, error);
 }

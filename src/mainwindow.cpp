@@ -10,6 +10,7 @@
 #include "numbertext.h"
 #include "faceprefetcher.h"
 #include "pagefitter.h"
+#include "scalediconengine.h"
 #include "screenwatcher.h"
 #include "touchinput.h"
 #include "windowfitter.h"
@@ -17,6 +18,7 @@
 
 #include <QAction>
 #include <QFont>
+#include <QIcon>
 #include <QImage>
 #include <QMenu>
 #include <QMenuBar>
@@ -44,6 +46,18 @@ void substituteDialogFont()
                                 QStringLiteral("DejaVu Sans Condensed")});
 }
 
+// The form names each key's face; its engine is made here directly, where a
+// QIcon made from the file's name would look the engine up among the icon
+// engine plugins, by the file's suffix, for every key.
+void setKeyFaces(const QWidget *window)
+{
+    for (QPushButton *key : window->findChildren<QPushButton *>()) {
+        const QString face = key->property("face").toString();
+        if (!face.isEmpty())
+            key->setIcon(QIcon(new ScaledIconEngine(face)));
+    }
+}
+
 } // namespace
 
 MainWindow::MainWindow(QWidget *parent)
@@ -52,6 +66,7 @@ MainWindow::MainWindow(QWidget *parent)
 {
     substituteDialogFont();
     ui->setupUi(this);
+    setKeyFaces(this);
 
     auto *bar = new QMenuBar(this);
     setMenuBar(bar);

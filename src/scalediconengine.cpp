@@ -8,6 +8,7 @@
 #include <QSet>
 #include <QStyle>
 #include <QStyleOption>
+#include <QThreadPool>
 #include <QtConcurrent>
 #include <QtPlugin>
 
@@ -63,6 +64,19 @@ Prefetched &prefetched()
 }
 
 std::atomic<int> decodes{0};
+
+// Faces are decoded ahead on every core but one: the window maps and lays out
+// on the main thread meanwhile, and a face wanted before its turn is decoded
+// by the thread that waits for it.
+QThreadPool &decoders()
+{
+    static QThreadPool *instance = [] {
+        auto *pool = new QThreadPool(qApp);
+        pool->setMaxThreadCount(std::max(1, QThread::idealThreadCount() - 1));
+        return pool;
+    }();
+    return *instance;
+}
 
 // Every engine alive, for keepSizes(); engines live on the GUI thread.
 QSet<ScaledIconEngine *> &engines()
@@ -175,7 +189,7 @@ void ScaledIconEngine::prefetch(const QString &fileName, const QSize &size)
     QMutexLocker locker(&cache.mutex);
     const QString key = Prefetched::key(fileName, size);
     if (!cache.images.contains(key))
-        cache.images.insert(key, QtConcurrent::run(&ScaledIconEngine::decode, fileName, size));
+        cache.images.insert(key, QtConcurrent::run(&decoders(), &ScaledIconEngine::decode, fileName, size));
 }
 
 void ScaledIconEngine::keepSizes(const QList<QSize> &kept)
@@ -203,6 +217,11 @@ void ScaledIconEngine::keepSizes(const QList<QSize> &kept)
 int ScaledIconEngine::decodeCount()
 {
     return decodes;
+}
+
+void ScaledIconEngine::waitForPrefetches()
+{
+    decoders().waitForDone();
 }
 
 void ScaledIconEngine::paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state)

@@ -37,6 +37,9 @@ public:
     // How many faces have been decoded so far, ahead of time or not.
     static int decodeCount();
 
+    // Waits until every face started ahead of time is decoded.
+    static void waitForPrefetches();
+
 private:
     QSize imageSize();
     static quint64 sizeKey(const QSize &size);
@@ -55,7 +58,11 @@ private:
 };
 
 // Makes QIcon use ScaledIconEngine for every JPEG file, the form's key faces
-// among them.
+// among them, and every PNG file: the style's own icons, such as the menu
+// bar's hidden extension arrow, are PNG files, and Qt's default engine reads
+// each as the icon is made, which loads every image format plugin before the
+// window is first shown. An icon made of several PNG files of one picture
+// keeps the first.
 class ScaledIconEnginePlugin : public QIconEnginePlugin
 {
     Q_OBJECT

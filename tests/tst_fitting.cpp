@@ -12,6 +12,8 @@
 #include <QAction>
 #include <QLabel>
 #include <QMenuBar>
+#include <QLibraryInfo>
+#include <QBackingStore>
 #include <QPixmapCache>
 #include <QPushButton>
 #include <QScreen>
@@ -24,10 +26,10 @@
 #include <QTextEdit>
 #include <QTextBoundaryFinder>
 #include <QTextLayout>
-#include <QThreadPool>
 
 #include <qpa/qwindowsysteminterface.h>
 
+#include <dlfcn.h>
 #include <malloc.h>
 
 namespace {
@@ -82,6 +84,44 @@ QStackedWidget *pages(const MainWindow &window)
 {
     return window.findChild<QStackedWidget *>(QStringLiteral("stackedWidget"));
 }
+
+// The window's pixels as last flushed to the screen, in device pixels.
+QImage onScreen(QWidget &window)
+{
+    QPaintDevice *flushed = window.backingStore()->paintDevice();
+    return flushed->devType() == QInternal::Image ? *static_cast<QImage *>(flushed) : QImage();
+}
+
+// What the screen shows of a window right after its first expose event has
+// been handled: its first frame.
+class FirstFrame : public QObject
+{
+public:
+    explicit FirstFrame(QWidget &window)
+        : m_window(window)
+    {
+        window.winId();
+        window.windowHandle()->installEventFilter(this);
+    }
+
+    QImage image;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() != QEvent::Expose || !image.isNull() || m_handling)
+            return false;
+        m_handling = true;
+        QCoreApplication::sendEvent(watched, event);
+        m_handling = false;
+        image = onScreen(m_window).copy(); // the backing store paints on
+        return true;
+    }
+
+private:
+    QWidget &m_window;
+    bool m_handling = false;
+};
 
 QRect rectIn(const QWidget *widget, const QWidget *ancestor)
 {
@@ -205,6 +245,8 @@ private slots:
     void pagesFit_data();
     void pagesFit();
     void designSizeIsTheForm();
+    void firstFrameIsComplete_data();
+    void firstFrameIsComplete();
     void turnsDecodeNoFaceTwice();
     void memoryStaysBounded();
     void languages_data();
@@ -397,6 +439,39 @@ void TestFitting::designSizeIsTheForm()
         QCOMPARE(describePage(window, page), describePage(form, page));
 }
 
+void TestFitting::firstFrameIsComplete_data()
+{
+    QTest::addColumn<int>("page");
+    QTest::addColumn<QSize>("size");
+    for (int page : {0, 1}) {
+        for (const QSize &size : {QSize(859, 867), QSize(360, 720)})
+            QTest::addRow("%s %dx%d", page ? "scientific" : "standard", size.width(), size.height()) << page << size;
+    }
+}
+
+// The first frame is the window as it stays once the work left for later,
+// faces decoded ahead of time among it, is done.
+void TestFitting::firstFrameIsComplete()
+{
+    QFETCH(int, page);
+    QFETCH(QSize, size);
+    turnScreen({1280, 800});
+    MainWindow window;
+    pages(window)->setCurrentIndex(page);
+    window.resize(size);
+    FirstFrame first(window);
+    window.show();
+    QTRY_VERIFY(!first.image.isNull());
+    ScaledIconEngine::waitForPrefetches();
+    QTest::qWait(100);
+    window.repaint();
+    QCOMPARE(first.image.size(), size * window.devicePixelRatio());
+    QVERIFY(first.image == onScreen(window));
+    // Image formats are found by loading every plugin; the window needs JPEG's alone.
+    const QString gif = QLibraryInfo::path(QLibraryInfo::PluginsPath) + "/imageformats/libqgif.so";
+    QVERIFY(!dlopen(qPrintable(gif), RTLD_NOW | RTLD_NOLOAD));
+}
+
 // A page first shown while the window is dragged draws the faces decoded for
 // it ahead of time. A maximized window turned to the other shape fits the new
 // page to the turned screen at once, not first to its passing shape, and
@@ -409,7 +484,7 @@ void TestFitting::turnsDecodeNoFaceTwice()
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     const auto decodes = [&window] {
         window.repaint();
-        QThreadPool::globalInstance()->waitForDone();
+        ScaledIconEngine::waitForPrefetches();
         return ScaledIconEngine::decodeCount();
     };
     const int shown = decodes();
