@@ -120,9 +120,10 @@ QByteArray StateStore::contents() const
 }
 
 // Runs on the writer thread. The folder and the file are the user's alone;
-// a folder that is there already keeps the modes it has. A write that fails leaves the last file whole (QSaveFile). Unbuffered, so
-// that a write the disk takes only in part is seen as failed: a buffered one
-// would fail in the commit's flush, which commits what got through.
+// a folder that is there already keeps the modes it has. A write that fails
+// leaves the last file whole (QSaveFile). Unbuffered, so that a write the
+// disk takes only in part is seen as failed: a buffered one would fail in
+// the commit's flush, which commits what got through.
 bool StateStore::write(const QByteArray &contents)
 {
     const QString folder = QFileInfo(m_path).absolutePath();
