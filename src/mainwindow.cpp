@@ -254,7 +254,8 @@ bool MainWindow::pasteNumber(const QString &text)
         return false;
     if (number.startsWith(QLatin1Char('+')))
         number.remove(0, 1);
-    number = number.toUpper();
+    // Shown as the keys would type it: the exponent mark takes no plus.
+    number = number.toUpper().replace(QLatin1String("E+"), QLatin1String("E"));
     const int digits = NumberText::digitCount(number, 10);
 
     if (standard) {

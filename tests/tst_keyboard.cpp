@@ -328,6 +328,7 @@ void TestKeyboard::paste_data()
     QTest::newRow("standard locked") << standard << "1 / 0 =" << "5" << "" << "" << "";
 
     QTest::newRow("decimal") << scientific << "" << "0.25" << "0.25" << "+ 1 =" << "1.25";
+    QTest::newRow("decimal exponent with a plus") << scientific << "" << "1e+3" << "1E3" << "+ 1 =" << "1001";
     QTest::newRow("decimal after operator") << scientific << "2 xy" << "10" << "10" << "=" << "1024";
     QTest::newRow("decimal 25 digits") << scientific << "" << QString(25, '2') << QString(25, '2') << "" << QString(25, '2');
     QTest::newRow("decimal 26 digits") << scientific << "" << QString(26, '2') << "" << "" << "";
