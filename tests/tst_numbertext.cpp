@@ -104,6 +104,10 @@ void TestNumberText::number_data()
     QTest::newRow("171!") << Number(171).factorial() << 14 << "1.2410180702177e+309" << false;
     QTest::newRow("1e600") << text("1E300") * text("1E300") << 14 << "1e+600" << false;
     QTest::newRow("5E400 read") << text("5E400") << 14 << "5e+400" << false;
+    QTest::newRow("exact past 1e4000") << text("100010E4000") << 14 << "1.0001e+4005" << true;
+    QTest::newRow("exact, 2^10900 over 10^4100")
+            << Number(2).power(Number(5450)).square() / Number(10).power(Number(2050)).square() << 14
+            << "1.6863694942697e-819" << false;
     QTest::newRow("past the range") << Number(10).power(text("1E9")) << 14 << "inf" << true;
     QTest::newRow("past the range, negative") << -Number(10).power(text("1E9")) << 14 << "-inf" << true;
     QTest::newRow("below the range") << Number(10).power(text("-1E9")) << 14 << "0" << true;
@@ -188,8 +192,10 @@ void TestNumberText::number()
     QCOMPARE(value.toText(digits), text);
     if (exact)
         QVERIFY2(value == Number::fromText(text), qPrintable(value.toExactText()));
-    // Every value reads back whole from its exact text.
-    QVERIFY(value.isNan() || value == Number::fromText(value.toExactText()));
+    // Every value reads back whole from its exact text, and writes it again.
+    const QString exactText = value.toExactText();
+    QVERIFY(value.isNan() || value == Number::fromText(exactText));
+    QCOMPARE(Number::fromText(exactText).toExactText(), exactText);
 }
 
 void TestNumberText::readInteger_data()

@@ -30,6 +30,13 @@ constexpr slong guard = 64;
 // Decimal digits to each side of 1 that MPFR's exponent range spans.
 constexpr long decimalRange = 323228497;
 constexpr long textLength = 20000;
+// Typed text m 10^e is read as a fraction up to this |e|, and fromFraction()
+// keeps it exact if it fits. Past it no such text fits: m has at most
+// textLength digits, and 10^5000 alone is past largestFraction bits. The
+// bound is on the value, not on the written exponent, so that every exact
+// text reads back exact.
+constexpr long longestExactExponent = textLength + 5000;
+static_assert(5000 * 3.32 > largestFraction, "10^5000 must not fit a fraction");
 
 std::shared_ptr<Fraction> newFraction()
 {
@@ -339,7 +346,7 @@ std::optional<Number> Number::parse(const QString &text)
             result = Number(Kind::Infinity);
         else if (size < -decimalRange - 1)
             result = Number();
-        else if (std::llabs(exponent) <= largestPowerOfTen) {
+        else if (std::llabs(exponent) <= longestExactExponent) {
             mpz_t scale;
             mpz_init(scale);
             mpz_ui_pow_ui(scale, 10, (unsigned long)std::llabs(exponent));
