@@ -13,6 +13,7 @@
 #include "scalediconengine.h"
 #include "screenwatcher.h"
 #include "touchinput.h"
+#include "warmup.h"
 #include "windowfitter.h"
 #include "ui_mainwindow.h"
 
@@ -91,6 +92,7 @@ MainWindow::MainWindow(QWidget *parent)
         new FacePrefetcher(page);
     new KeyboardInput(this, ui->stackedWidget);
     new TouchInput({ui->page, ui->page_2}, this);
+    new WarmUp({ui->page, ui->page_2}, this);
 
     showStandard(QStringLiteral("0"));
     showScientific(QStringLiteral("0"));
