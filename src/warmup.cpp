@@ -1,4 +1,5 @@
 #include "warmup.h"
+#include "balllibrary.h"
 #include "displaytext.h"
 #include "number.h"
 
@@ -11,6 +12,7 @@
 #include <QStyleOptionButton>
 #include <QTextDocument>
 #include <QTextEdit>
+#include <QThreadPool>
 #include <QTimer>
 
 #include <memory>
@@ -104,6 +106,9 @@ bool WarmUp::eventFilter(QObject *watched, QEvent *event)
     for (QTextEdit *display : watched->findChildren<QTextEdit *>())
         m_steps.append([display] { drawCharacters(display); });
     if (!m_numbersDone) {
+        // Opening Arb takes some milliseconds, on a core of its own once the
+        // frame is out; the number steps come last and find it open.
+        m_steps.prepend([] { QThreadPool::globalInstance()->start(&BallLibrary::open); });
         m_steps.append(numberSteps());
         m_numbersDone = true;
     }

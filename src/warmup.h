@@ -12,7 +12,8 @@ class QWidget;
 // first press of a key would otherwise do for the first time: the style draws
 // (and caches) each key's pressed, focused and locked looks at the size the
 // page gave it, the display's font lays out every character a number shows,
-// and the number library sets up the tables and constants its functions keep.
+// and the number library is opened and sets up the tables and constants its
+// functions keep.
 // One step per turn of the event loop, so that a key pressed meanwhile waits
 // for one step at most.
 class WarmUp : public QObject
