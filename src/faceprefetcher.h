@@ -4,7 +4,8 @@
 #include <QObject>
 
 // Starts decoding the key faces of a page on another thread when the page is
-// first shown, so that they are ready, or nearly, when its keys are painted.
+// first shown (once the window is mapped, if it shows with the window), so
+// that they are ready, or nearly, when its keys are painted.
 class FacePrefetcher : public QObject
 {
     Q_OBJECT
@@ -14,6 +15,11 @@ public:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void prefetch();
+
+    QWidget *m_page;
 };
 
 #endif // FACEPREFETCHER_H

@@ -25,6 +25,7 @@
 #include <QMenuBar>
 #include <QTextDocument>
 #include <QUrl>
+#include <QtConcurrent>
 
 #include <utility>
 
@@ -47,6 +48,21 @@ void substituteDialogFont()
                                 QStringLiteral("DejaVu Sans Condensed")});
 }
 
+const char *const indicatorNames[] = {"Decimal", "Hexadecimal", "Octal", "Binary", "Degree", "Radian", "Shift"};
+
+QString indicatorPath(const char *name)
+{
+    return QStringLiteral(":/images/%1.jpg").arg(QLatin1String(name));
+}
+
+QList<QImage> decodeIndicatorImages()
+{
+    QList<QImage> images;
+    for (const char *name : indicatorNames)
+        images.append(QImage(indicatorPath(name)));
+    return images;
+}
+
 // The form names each key's face; its engine is made here directly, where a
 // QIcon made from the file's name would look the engine up among the icon
 // engine plugins, by the file's suffix, for every key.
@@ -65,6 +81,9 @@ MainWindow::MainWindow(QWidget *parent)
     : QMainWindow(parent)
     , ui(new Ui::MainWindow)
 {
+    // Decoded on another core while the form is built: the first text box
+    // sets up the fonts, the longest step before the window shows.
+    const QFuture<QList<QImage>> indicators = QtConcurrent::run(&decodeIndicatorImages);
     substituteDialogFont();
     ui->setupUi(this);
     setKeyFaces(this);
@@ -85,9 +104,9 @@ MainWindow::MainWindow(QWidget *parent)
 
     connectKeys();
     describeKeys();
-    fitPages(keepIndicatorImages());
-    // Each calculator page's key faces are decoded on another core as the
-    // page is shown, while the window is still being laid out.
+    fitPages(keepIndicatorImages(indicators.result()));
+    // Each calculator page's key faces are decoded on another core from the
+    // page's first show on (from the map, when it shows with the window).
     for (QWidget *page : {ui->page, ui->page_2})
         new FacePrefetcher(page);
     new KeyboardInput(this, ui->stackedWidget);
@@ -175,14 +194,13 @@ void MainWindow::connectKeys()
 // Every display text names the indicator images, and each write of the
 // document drops the images it had loaded. Held as the document's own
 // resources they are decoded once instead of on every key press.
-QList<QUrl> MainWindow::keepIndicatorImages()
+QList<QUrl> MainWindow::keepIndicatorImages(const QList<QImage> &images)
 {
     QTextDocument *document = ui->Scientific_textEdit->document();
     QList<QUrl> urls;
-    for (const char *name : {"Decimal", "Hexadecimal", "Octal", "Binary", "Degree", "Radian", "Shift"}) {
-        const QString path = QStringLiteral(":/images/%1.jpg").arg(QLatin1String(name));
-        urls.append(QUrl(QStringLiteral("qrc") + path));
-        document->addResource(QTextDocument::ImageResource, urls.last(), QImage(path));
+    for (const char *name : indicatorNames) {
+        urls.append(QUrl(QStringLiteral("qrc") + indicatorPath(name)));
+        document->addResource(QTextDocument::ImageResource, urls.last(), images.at(urls.size() - 1));
     }
     return urls;
 }

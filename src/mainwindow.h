@@ -7,6 +7,8 @@
 #include <QString>
 #include <QUrl>
 
+class QImage;
+
 #include "displaytext.h"
 #include "number.h"
 
@@ -213,7 +215,7 @@ private:
 
     void connectKeys();
     void describeKeys();
-    QList<QUrl> keepIndicatorImages();
+    QList<QUrl> keepIndicatorImages(const QList<QImage> &images);
     void fitPages(const QList<QUrl> &indicatorImages);
     void showPage(int page);
     QJsonObject standardCalculation() const;
