@@ -18,6 +18,7 @@
 #include "ui_mainwindow.h"
 
 #include <QAction>
+#include <QHash>
 #include <QFont>
 #include <QIcon>
 #include <QImage>
@@ -237,8 +238,12 @@ void MainWindow::fitPages(const QList<QUrl> &indicatorImages)
 // the shifted function.
 void MainWindow::describeKeys()
 {
+    // One walk through the window's children, not one per key.
+    QHash<QString, QPushButton *> byName;
+    for (QPushButton *key : findChildren<QPushButton *>())
+        byName.insert(key->objectName(), key);
     for (const KeyInfo &info : KeyTable::keys()) {
-        auto *key = findChild<QPushButton *>(QLatin1String(info.objectName));
+        QPushButton *key = byName.value(QLatin1String(info.objectName));
         key->setAccessibleName(KeyTable::function(info));
         key->setAccessibleDescription(KeyTable::shiftedDescription(info));
         key->setToolTip(KeyTable::description(info));
