@@ -43,5 +43,6 @@ void FacePrefetcher::prefetch()
         if (!face.isEmpty())
             ScaledIconEngine::prefetch(face, key->iconSize() * key->devicePixelRatio());
     }
-    deleteLater(); // once is enough
+    m_page = nullptr; // once is enough
+    deleteLater();
 }
