@@ -264,11 +264,13 @@ void TestFitting::initTestCase()
 {
     turnScreen({1280, 800});
     MainWindow window;
-    // Arb is opened after the first frame, not with the window.
-    QVERIFY(!dlopen(ARB_LIBRARY, RTLD_NOW | RTLD_NOLOAD));
+    // The number libraries are opened after the first frame, not with the window.
+    for (const char *library : {ARB_LIBRARY, MPFR_LIBRARY, GMP_LIBRARY})
+        QVERIFY2(!dlopen(library, RTLD_NOW | RTLD_NOLOAD), library);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    QTRY_VERIFY(dlopen(ARB_LIBRARY, RTLD_NOW | RTLD_NOLOAD));
+    for (const char *library : {ARB_LIBRARY, MPFR_LIBRARY, GMP_LIBRARY})
+        QTRY_VERIFY2(dlopen(library, RTLD_NOW | RTLD_NOLOAD), library);
     for (int page : {0, 1}) {
         pages(window)->setCurrentIndex(page);
         QCoreApplication::processEvents();

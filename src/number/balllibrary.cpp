@@ -2,18 +2,13 @@
 //
 // Mapping and relocating them (FLINT alone is 7.5 MB with 10,000
 // relocations) cost as much as several of the first frame's widgets, and a
-// calculation starts on exact values, which need GMP alone. So the program is
-// not linked against them: every function of theirs that the number code
-// calls, itself or through their inline functions, is defined here inside
-// the program (hidden, so that the libraries' own calls never land here) and
-// forwards to the library's function, looked up at its first call. The first
-// frame starts the loading on a thread of its own (see BallLibrary::open()).
+// calculation starts on exact values, which need GMP alone. Every function of
+// theirs that the number code calls, itself or through their inline
+// functions, is forwarded from here. The first frame starts the loading on a
+// thread of its own (see BallLibrary::open()).
 
 #include "balllibrary.h"
-
-#include <QtGlobal>
-
-#include <dlfcn.h>
+#include "libraryforward.h"
 
 #include <arb.h>
 #include <arb_hypgeom.h>
@@ -22,33 +17,18 @@
 
 namespace {
 
-void *library()
+// Arb, and FLINT through it. Never closed: balls live until the process ends.
+void *arb()
 {
-    // Never closed: balls live until the process ends.
-    static void *const handle = [] {
-        void *opened = dlopen(ARB_LIBRARY, RTLD_NOW | RTLD_LOCAL);
-        if (!opened)
-            qFatal("Cannot open the number library %s: %s", ARB_LIBRARY, dlerror());
-        return opened;
-    }();
-    return handle;
-}
-
-// Looks in Arb and in the libraries it loaded (FLINT).
-template<typename Function>
-Function resolve(const char *name)
-{
-    void *address = dlsym(library(), name);
-    if (!address)
-        qFatal("The number library %s lacks %s", ARB_LIBRARY, name);
-    return reinterpret_cast<Function>(address);
+    static void *const library = LibraryForward::open(ARB_LIBRARY);
+    return library;
 }
 
 } // namespace
 
 void BallLibrary::open()
 {
-    library();
+    arb();
 }
 
 // FLINT's portable count_leading_zeros, which its inline functions use on
@@ -65,12 +45,7 @@ extern "C" __attribute__((visibility("hidden"))) const unsigned char __flint_clz
     8, 8, 8, 8, 8, 8, 8, 8, 8, 8, 8, 8, 8, 8, 8, 8,
 };
 
-#define FORWARD(result, name, parameters, arguments)                            \
-    extern "C" __attribute__((visibility("hidden"))) result name parameters     \
-    {                                                                           \
-        static const auto function = resolve<decltype(&name)>(#name);           \
-        return function arguments;                                              \
-    }
+#define FORWARD(...) LIBRARY_FORWARD(arb, __VA_ARGS__)
 
 FORWARD(void, _arf_demote, (arf_ptr x), (x))
 FORWARD(void, arb_abs, (arb_ptr y, arb_srcptr x), (y, x))

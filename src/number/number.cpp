@@ -218,10 +218,16 @@ void setFromMpfr(Fraction &fraction, mpfr_srcptr value)
 
 // ---- Making values ---------------------------------------------------------------
 
-Number::Number()
+Number::Number() = default;
+
+// A default number is 0 without a fraction of its own, so that making one (a
+// window holds several) leaves GMP unopened until a calculation needs it.
+const FractionPtr &Number::exact() const
 {
+    if (m_fraction)
+        return m_fraction;
     static const FractionPtr zero = newFraction();
-    m_fraction = zero;
+    return zero;
 }
 
 Number::Number(int value)
@@ -282,7 +288,7 @@ Number Number::fromReal(std::shared_ptr<const Real> real)
 
 std::shared_ptr<const Real> Number::real() const
 {
-    return m_kind == Kind::Real ? m_real : realOfFraction(m_fraction->value);
+    return m_kind == Kind::Real ? m_real : realOfFraction(exact()->value);
 }
 
 Number Number::pi()
@@ -433,11 +439,11 @@ QString Number::toText(int digits) const
     case Kind::Exact:
         break;
     }
-    if (mpq_sgn(m_fraction->value) == 0)
+    if (isZero())
         return QStringLiteral("0");
     long exponent = 0;
-    const QByteArray kept = Fractions::roundedDigits(m_fraction->value, digits, &exponent);
-    return decimalText(kept, exponent, mpq_sgn(m_fraction->value) < 0, digits);
+    const QByteArray kept = Fractions::roundedDigits(exact()->value, digits, &exponent);
+    return decimalText(kept, exponent, mpq_sgn(exact()->value) < 0, digits);
 }
 
 QString Number::toExactText() const
@@ -476,7 +482,7 @@ QString Number::toExactText() const
     }
     if (m_kind != Kind::Exact || isZero())
         return toText(1);
-    const mpq_srcptr q = m_fraction->value;
+    const mpq_srcptr q = exact()->value;
     // A denominator of twos and fives alone has a decimal: n 10^-k.
     mpz_t rest, scaled;
     mpz_inits(rest, scaled, nullptr);
@@ -520,7 +526,7 @@ QString Number::toExactText() const
 bool Number::isZero() const
 {
     if (m_kind == Kind::Exact)
-        return mpq_sgn(m_fraction->value) == 0;
+        return !m_fraction || mpq_sgn(m_fraction->value) == 0;
     return m_kind == Kind::Real && realIsZero(*m_real);
 }
 
@@ -545,7 +551,7 @@ bool Number::isInf() const
 bool Number::isInteger() const
 {
     if (m_kind == Kind::Exact)
-        return m_fraction->isWhole();
+        return exact()->isWhole();
     if (m_kind != Kind::Real)
         return false;
     mpz_t whole;
@@ -560,9 +566,9 @@ bool Number::wholeValue(void *integer) const
 {
     mpz_ptr result = static_cast<mpz_ptr>(integer);
     if (m_kind == Kind::Exact) {
-        if (!m_fraction->isWhole())
+        if (!exact()->isWhole())
             return false;
-        mpz_set(result, mpq_numref(m_fraction->value));
+        mpz_set(result, mpq_numref(exact()->value));
         return true;
     }
     if (m_kind != Kind::Real)
@@ -588,7 +594,7 @@ int Number::sign() const
 {
     switch (m_kind) {
     case Kind::Exact:
-        return mpq_sgn(m_fraction->value);
+        return mpq_sgn(exact()->value);
     case Kind::Real:
         if (isZero())
             return 0;
@@ -611,7 +617,7 @@ bool Number::isNegative() const
 bool Number::operator==(const Number &other) const
 {
     if (m_kind == Kind::Exact && other.m_kind == Kind::Exact)
-        return mpq_equal(m_fraction->value, other.m_fraction->value) != 0;
+        return mpq_equal(exact()->value, other.exact()->value) != 0;
     if (isSpecial() || other.isSpecial())
         return m_kind == other.m_kind && m_kind != Kind::NotANumber;
     return (*this - other).isZero();
@@ -628,7 +634,7 @@ int Number::toInt32() const
     mpz_init(whole);
     if (!wholeValue(whole)) {
         if (m_kind == Kind::Exact) {
-            mpz_tdiv_q(whole, mpq_numref(m_fraction->value), mpq_denref(m_fraction->value));
+            mpz_tdiv_q(whole, mpq_numref(exact()->value), mpq_denref(exact()->value));
         } else {
             // Both ends of the ball cut to the same whole number, or at the
             // cap the midpoint's.
@@ -672,7 +678,7 @@ Number Number::operator-() const
     switch (m_kind) {
     case Kind::Exact: {
         std::shared_ptr<Fraction> result = newFraction();
-        mpq_neg(result->value, m_fraction->value);
+        mpq_neg(result->value, exact()->value);
         return fromFraction(result);
     }
     case Kind::Real:
@@ -716,8 +722,8 @@ Number Number::realOperation(int operation, const Number &other) const
         return special(operation, other);
     if (m_kind == Kind::Exact && other.m_kind == Kind::Exact) {
         std::shared_ptr<Fraction> result = newFraction();
-        const mpq_srcptr a = m_fraction->value;
-        const mpq_srcptr b = other.m_fraction->value;
+        const mpq_srcptr a = exact()->value;
+        const mpq_srcptr b = other.exact()->value;
         switch (operation) {
         case Add: mpq_add(result->value, a, b); break;
         case Subtract: mpq_sub(result->value, a, b); break;
@@ -792,8 +798,8 @@ Number Number::power(const Number &exponent) const
 // otherwise a real without recipe, which power() takes as "not exact".
 Number Number::exactPower(const Number &exponent) const
 {
-    const mpq_srcptr x = m_fraction->value;
-    const mpq_srcptr y = exponent.m_fraction->value;
+    const mpq_srcptr x = exact()->value;
+    const mpq_srcptr y = exponent.exact()->value;
     Number inexact(Kind::Real);
     if (mpq_sgn(x) == 0)
         return mpq_sgn(y) < 0 ? Number(Kind::Infinity) : Number();
@@ -843,7 +849,7 @@ Number Number::root(const Number &index) const
         return n % 2 == 1 ? -(-*this).root(index) : notANumber();
     if (m_kind == Kind::Exact) {
         std::shared_ptr<Fraction> result = newFraction();
-        if (Fractions::exactRoot(result->value, m_fraction->value, (unsigned long)n))
+        if (Fractions::exactRoot(result->value, exact()->value, (unsigned long)n))
             return fromFraction(result);
     }
     return fromReal(Real::make(Operation::Root, real(), nullptr, (ulong)n));
@@ -867,8 +873,8 @@ Number Number::log10() const
     if (isZero() || isNegative())
         return notANumber();
     if (m_kind == Kind::Exact) {
-        const mpq_srcptr q = m_fraction->value;
-        const bool whole = m_fraction->isWhole();
+        const mpq_srcptr q = exact()->value;
+        const bool whole = exact()->isWhole();
         const mpz_srcptr power = whole ? mpq_numref(q) : mpq_denref(q);
         if (whole || mpz_cmp_ui(mpq_numref(q), 1) == 0) {
             mpz_t rest, ten;
@@ -890,7 +896,7 @@ Number Number::ln() const
         return special(Ln, *this);
     if (isZero() || isNegative())
         return notANumber();
-    if (m_kind == Kind::Exact && mpq_cmp_ui(m_fraction->value, 1, 1) == 0)
+    if (m_kind == Kind::Exact && mpq_cmp_ui(exact()->value, 1, 1) == 0)
         return Number();
     return fromReal(Real::make(Operation::Log, real()));
 }
@@ -899,8 +905,8 @@ Number Number::exp10() const
 {
     if (isSpecial())
         return special(Exp10, *this);
-    if (m_kind == Kind::Exact && m_fraction->isWhole()
-        && mpz_cmpabs_ui(mpq_numref(m_fraction->value), largestPowerOfTen) <= 0)
+    if (m_kind == Kind::Exact && exact()->isWhole()
+        && mpz_cmpabs_ui(mpq_numref(exact()->value), largestPowerOfTen) <= 0)
         return Number(10).power(*this);
     const double x = approximate(real()->ball(Real::working));
     const double reach = 1.01 * std::log10(2.0) * double(mpfr_get_emax());
@@ -992,11 +998,11 @@ Number Number::exactDegrees(Trigonometric function) const
     std::shared_ptr<Fraction> angle = newFraction();
     mpz_t turns;
     mpz_init(turns);
-    mpq_div(angle->value, m_fraction->value, turn->value);
+    mpq_div(angle->value, exact()->value, turn->value);
     mpz_fdiv_q(turns, mpq_numref(angle->value), mpq_denref(angle->value));
     mpq_set_z(angle->value, turns);
     mpq_mul(angle->value, angle->value, turn->value);
-    mpq_sub(angle->value, m_fraction->value, angle->value);
+    mpq_sub(angle->value, exact()->value, angle->value);
     mpz_clear(turns);
     // 0 <= angle < 360
     if (mpz_cmp_ui(mpq_denref(angle->value), 1) == 0) {
@@ -1043,7 +1049,7 @@ Number Number::inverseTrigonometric(Trigonometric function, Angle unit) const
     if (isSpecial())
         return special(ops[int(function)], *this, unit);
     if (m_kind == Kind::Exact) {
-        const mpq_srcptr q = m_fraction->value;
+        const mpq_srcptr q = exact()->value;
         if (function != Trigonometric::Tan && mpz_cmpabs(mpq_numref(q), mpq_denref(q)) > 0)
             return notANumber();
         const bool degrees = unit == Angle::Degrees;
@@ -1086,8 +1092,8 @@ Number Number::special(int operation, const Number &other, Angle unit) const
 {
     mpfr_t x, y, r;
     mpfr_inits2(Real::working, x, y, r, nullptr);
-    toMpfr(x, *this, m_kind == Kind::Exact ? m_fraction : nullptr, m_kind == Kind::Real ? m_real : nullptr);
-    toMpfr(y, other, other.m_kind == Kind::Exact ? other.m_fraction : nullptr,
+    toMpfr(x, *this, m_kind == Kind::Exact ? exact() : nullptr, m_kind == Kind::Real ? m_real : nullptr);
+    toMpfr(y, other, other.m_kind == Kind::Exact ? other.exact() : nullptr,
            other.m_kind == Kind::Real ? other.m_real : nullptr);
     const mpfr_rnd_t n = MPFR_RNDN;
     const bool degrees = unit == Angle::Degrees;

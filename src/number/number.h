@@ -29,6 +29,7 @@ class Number
 public:
     enum class Angle { Degrees, Radians };
 
+    // 0.
     Number();
     explicit Number(int value);
 
@@ -114,6 +115,7 @@ private:
     static Number fromReal(std::shared_ptr<const Real> real);
     static Number notANumber() { return Number(Kind::NotANumber); }
     std::shared_ptr<const Real> real() const;
+    const std::shared_ptr<const Fraction> &exact() const;
     bool isSpecial() const { return m_kind != Kind::Exact && m_kind != Kind::Real; }
     int sign() const;
 
