@@ -4,7 +4,6 @@
 #include <QAbstractScrollArea>
 #include <QLabel>
 #include <QLayout>
-#include <QRegularExpression>
 #include <QSpacerItem>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -14,25 +13,53 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace {
 
-// Fonts of rich texts are set in the text itself.
-const QRegularExpression &pointSizes()
+// Fonts of rich texts are set in the text itself, as "font-size:12pt". Read
+// by hand: a regular expression would be compiled, its library's JIT
+// included, while the window is built.
+const QLatin1String fontSize("font-size:");
+
+// The span of the number in the point size that starts at `from`, or an
+// empty one where no point size does.
+std::pair<qsizetype, qsizetype> pointSizeAt(QStringView text, qsizetype from)
 {
-    static const QRegularExpression expression(QStringLiteral("font-size:\\s*(\\d+(?:\\.\\d+)?)pt"));
-    return expression;
+    qsizetype start = from + fontSize.size();
+    while (start < text.size() && text.at(start).isSpace())
+        ++start;
+    qsizetype end = start;
+    bool point = false;
+    while (end < text.size() && (text.at(end).isDigit() || (text.at(end) == QLatin1Char('.') && !point))) {
+        point = point || text.at(end) == QLatin1Char('.');
+        ++end;
+    }
+    if (end == start || !text.at(start).isDigit() || !text.mid(end).startsWith(QLatin1String("pt")))
+        return {start, start};
+    return {start, end};
+}
+
+bool setsPointSizes(const QString &text)
+{
+    for (qsizetype at = text.indexOf(fontSize); at >= 0; at = text.indexOf(fontSize, at + 1)) {
+        if (const auto [start, end] = pointSizeAt(text, at); end > start)
+            return true;
+    }
+    return false;
 }
 
 QString scaledPointSizes(const QString &text, qreal factor)
 {
     QString result;
     qsizetype last = 0;
-    for (auto it = pointSizes().globalMatch(text); it.hasNext();) {
-        const QRegularExpressionMatch match = it.next();
-        result += QStringView(text).mid(last, match.capturedStart(1) - last);
-        result += QString::number(match.captured(1).toDouble() * factor, 'f', 2);
-        last = match.capturedEnd(1);
+    for (qsizetype at = text.indexOf(fontSize); at >= 0; at = text.indexOf(fontSize, at + 1)) {
+        const auto [start, end] = pointSizeAt(text, at);
+        if (end == start)
+            continue;
+        result += QStringView(text).mid(last, start - last);
+        result += QString::number(QStringView(text).mid(start, end - start).toDouble() * factor, 'f', 2);
+        last = end;
     }
     result += QStringView(text).mid(last);
     return result;
@@ -113,7 +140,7 @@ void PageFitter::recordWidget(QWidget *widget)
         values.geometry = widget->geometry();
     if (auto *button = qobject_cast<QAbstractButton *>(widget); button && !button->icon().isNull())
         values.iconSize = button->iconSize();
-    if (auto *label = qobject_cast<QLabel *>(widget); label && label->text().contains(pointSizes()))
+    if (auto *label = qobject_cast<QLabel *>(widget); label && setsPointSizes(label->text()))
         values.richText = label->text();
     m_widgets.append(values);
 
