@@ -99,9 +99,9 @@ void trigger()
     library.objectUnref(event); // the call keeps it until answered
 }
 
-void connected(const QString &failure)
+void connected(bool ready, const QString &failure)
 {
-    if (!failure.isEmpty()) {
+    if (!ready) {
         state = State::Failed;
         warnOnce(failure);
         return;
@@ -114,6 +114,7 @@ void connected(const QString &failure)
 void connect()
 {
     QString failure;
+    bool ready = false;
     GError *error = nullptr;
     // GLib ends the process when its shared session bus connection closes,
     // which libfeedback connects through: the calculator outlives a bus it
@@ -123,14 +124,16 @@ void connect()
     if (library.open(failure)) {
         if (GDBusConnection *bus = library.busGetSync(G_BUS_TYPE_SESSION, nullptr, &error)) {
             library.setExitOnClose(bus, FALSE);
-            library.init(CALCULATOR_APP_ID, &error);
+            ready = library.init(CALCULATOR_APP_ID, &error);
             library.objectUnref(bus);
         }
         if (error)
             failure = library.take(error);
+        else if (!ready)
+            failure = QStringLiteral("the feedback library did not start");
     }
     if (QCoreApplication *application = QCoreApplication::instance())
-        QMetaObject::invokeMethod(application, [failure] { connected(failure); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(application, [ready, failure] { connected(ready, failure); }, Qt::QueuedConnection);
 }
 
 } // namespace
