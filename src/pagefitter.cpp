@@ -35,7 +35,9 @@ std::pair<qsizetype, qsizetype> pointSizeAt(QStringView text, qsizetype from)
         point = point || text.at(end) == QLatin1Char('.');
         ++end;
     }
-    if (end == start || !text.at(start).isDigit() || !text.mid(end).startsWith(QLatin1String("pt")))
+    // Digits, then a point only if more digits follow it, then "pt".
+    if (end == start || !text.at(start).isDigit() || !text.at(end - 1).isDigit()
+        || !text.mid(end).startsWith(QLatin1String("pt")))
         return {start, start};
     return {start, end};
 }
