@@ -265,11 +265,12 @@ void TestFitting::initTestCase()
     turnScreen({1280, 800});
     MainWindow window;
     // The number libraries are opened after the first frame, not with the window.
-    for (const char *library : {ARB_LIBRARY, MPFR_LIBRARY, GMP_LIBRARY})
+    const char *const numberLibraries[] = {ARB_LIBRARY, MPFR_LIBRARY, GMP_LIBRARY};
+    for (const char *library : numberLibraries)
         QVERIFY2(!dlopen(library, RTLD_NOW | RTLD_NOLOAD), library);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    for (const char *library : {ARB_LIBRARY, MPFR_LIBRARY, GMP_LIBRARY})
+    for (const char *library : numberLibraries)
         QTRY_VERIFY2(dlopen(library, RTLD_NOW | RTLD_NOLOAD), library);
     for (int page : {0, 1}) {
         pages(window)->setCurrentIndex(page);

@@ -115,12 +115,24 @@ FORWARD_MPFR(int, mpfr_ui_div, (mpfr_ptr r, unsigned long x, mpfr_srcptr y, mpfr
 
 // The variadic ones cannot pass their arguments on: they are written here
 // over the single ones, as the libraries write them.
+namespace {
+
+// Calls `each` on `first` and on every argument after it, up to the null
+// pointer that ends the list.
+template<typename Pointer, typename Each>
+void forEachArgument(Pointer first, va_list rest, Each each)
+{
+    for (Pointer x = first; x; x = va_arg(rest, Pointer))
+        each(x);
+}
+
+} // namespace
+
 extern "C" __attribute__((visibility("hidden"))) void __gmpz_inits(mpz_ptr x, ...) noexcept
 {
     va_list rest;
     va_start(rest, x);
-    for (; x; x = va_arg(rest, mpz_ptr))
-        mpz_init(x);
+    forEachArgument(x, rest, [](mpz_ptr each) { mpz_init(each); });
     va_end(rest);
 }
 
@@ -128,8 +140,7 @@ extern "C" __attribute__((visibility("hidden"))) void __gmpz_clears(mpz_ptr x, .
 {
     va_list rest;
     va_start(rest, x);
-    for (; x; x = va_arg(rest, mpz_ptr))
-        mpz_clear(x);
+    forEachArgument(x, rest, [](mpz_ptr each) { mpz_clear(each); });
     va_end(rest);
 }
 
@@ -137,8 +148,7 @@ extern "C" __attribute__((visibility("hidden"))) void mpfr_inits2(mpfr_prec_t pr
 {
     va_list rest;
     va_start(rest, x);
-    for (; x; x = va_arg(rest, mpfr_ptr))
-        mpfr_init2(x, precision);
+    forEachArgument(x, rest, [precision](mpfr_ptr each) { mpfr_init2(each, precision); });
     va_end(rest);
 }
 
@@ -146,7 +156,6 @@ extern "C" __attribute__((visibility("hidden"))) void mpfr_clears(mpfr_ptr x, ..
 {
     va_list rest;
     va_start(rest, x);
-    for (; x; x = va_arg(rest, mpfr_ptr))
-        mpfr_clear(x);
+    forEachArgument(x, rest, [](mpfr_ptr each) { mpfr_clear(each); });
     va_end(rest);
 }
