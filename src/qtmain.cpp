@@ -1,3 +1,4 @@
+#include "fontpreload.h"
 #include "mainwindow.h"
 #include "quitonsignals.h"
 #include "statestore.h"
@@ -11,7 +12,10 @@
 
 int main(int argc, char *argv[])
 {
+    // Fontconfig loads on another core while QApplication connects.
+    FontPreload fonts;
     QApplication app(argc, argv);
+    fonts.wait();
     // Names the desktop entry: Wayland shells take the window's app id from it
     // to show the calculator's icon and name.
     QGuiApplication::setDesktopFileName(QStringLiteral(CALCULATOR_APP_ID));
