@@ -187,6 +187,10 @@ void MainWindow::connectKeys()
         {ui->btnEqual_sci, &MainWindow::Sci_EqualClick},
     };
     for (const auto &[button, slot] : keys) {
+        // A tap or a click leaves the focus where it was: on a calculator a
+        // pressed key keeps no focus frame, and the first press does not
+        // repaint the display the focus leaves. Tab still reaches every key.
+        button->setFocusPolicy(Qt::TabFocus);
         connect(button, &QPushButton::clicked, this, slot);
         connect(button, &QPushButton::clicked, this, &MainWindow::calculationChanged);
     }

@@ -28,7 +28,7 @@ QImage scratchImage(const QWidget *widget)
 }
 
 // A key as it is drawn while a finger holds it and after it lets go (down or
-// up, focused, under the pointer), and as a message that locks the page
+// up, under the pointer), and as a message that locks the page
 // leaves it. The style caches each look by its state and size, and the face's
 // locked look is made once, so drawing them here spares the first press.
 void drawKeyLooks(QPushButton *key)
@@ -38,7 +38,7 @@ void drawKeyLooks(QPushButton *key)
     option.icon = key->icon();
     option.iconSize = key->iconSize();
     const QStyle::State shown = option.state;
-    const QStyle::State held = shown | QStyle::State_HasFocus | QStyle::State_MouseOver;
+    const QStyle::State held = shown | QStyle::State_MouseOver;
     QImage image = scratchImage(key);
     QPainter painter(&image);
     for (const QStyle::State look : {held | QStyle::State_Sunken, held | QStyle::State_Raised,
